@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The space shuttle with its two boosters, in 32 and 16 pixels, 16 colours.
+QIcon AppIcon();

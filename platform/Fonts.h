@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QFont>
+
+namespace platform {
+
+// The classic dialog face; on this platform a metric-close TrueType face stands in for it.
+inline constexpr char kDialogFontFamily[] = "MS Sans Serif";
+inline constexpr char kArialFamily[] = "Arial";
+
+// Maps the classic Windows faces to the installed faces that stand in for them.
+void InstallFontSubstitutes();
+
+// A font of the given face and size in points, e.g. Font(kArialFamily, 12, true, true).
+QFont Font(const char* family, double pointSize, bool bold = false, bool italic = false);
+
+}  // namespace platform

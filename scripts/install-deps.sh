@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running or testing Vantrel needs, when missing.
+# Usage: scripts/install-deps.sh build|run|test
+set -euo pipefail
+
+build_packages=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation)
+run_packages=(qt6-qpa-plugins)
+test_packages=(libgtest-dev libqt6test6 xvfb xauth xdotool x11-utils openbox imagemagick)
+
+wanted=("${build_packages[@]}")
+case "${1:-build}" in
+    build) ;;
+    run) wanted+=("${run_packages[@]}") ;;
+    test) wanted+=("${run_packages[@]}" "${test_packages[@]}") ;;
+    *) echo "usage: $0 build|run|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
+    "${missing[@]}" >/dev/null

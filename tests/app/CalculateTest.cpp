@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include "app/WindowTestSupport.h"
+
+namespace {
+
+const QString kMissingEntry = "Please enter the number of students according to their grades";
+
+QStringList Repeat(const QString& text, int times) { return QStringList(times, text); }
+
+class CalculateTest : public MainWindowTest {
+protected:
+    // Puts a text into a box as a paste would, bypassing the keyboard.
+    void Paste(QLineEdit* box, const QString& text) { box->setText(text); }
+
+    void PressEnterIn(QLineEdit* box) {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+
+    void ExpectMissingEntryWarning() {
+        ASSERT_EQ(recorder.messages.size(), 1u);
+        EXPECT_EQ(recorder.messages[0].text, kMissingEntry);
+        EXPECT_EQ(recorder.messages[0].title, "Warning");
+        EXPECT_EQ(recorder.messages[0].icon, platform::MessageIcon::Warning);
+    }
+
+    void ExpectInvalidEntryWarning() {
+        ASSERT_EQ(recorder.messages.size(), 1u);
+        EXPECT_EQ(recorder.messages[0].text, "Invalid Entry");
+        EXPECT_EQ(recorder.messages[0].title, "Warning");
+        EXPECT_EQ(recorder.messages[0].icon, platform::MessageIcon::None);
+    }
+
+    void ExpectUntouchedWindow() {
+        EXPECT_EQ(PercentTexts(), Repeat("", 10));
+        EXPECT_EQ(window->Capresult->text(), "");
+        EXPECT_EQ(window->capStudents->text(), "");
+        EXPECT_EQ(window->cmdcalculate->text(), "C&alculate");
+    }
+};
+
+TEST_F(CalculateTest, EnterInABoxShowsTheResultsAndFillsEmptyBoxes) {
+    Type(window->txtAplus, "10");
+    QTest::keyClick(window->txtAplus, Qt::Key_Return);
+
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(window->Capresult->text(), "4");
+    EXPECT_EQ(window->capStudents->text(), "10");
+    EXPECT_EQ(PercentTexts(), QStringList({"100.00%"}) + Repeat("0.00%", 9));
+    EXPECT_EQ(BoxTexts(), QStringList({"10"}) + Repeat("0", 9));
+    EXPECT_EQ(window->cmdcalculate->text(), "Calculated");
+}
+
+TEST_F(CalculateTest, KeypadEnterAndEveryBoxRunIt) {
+    for (QLineEdit* box : window->countBoxes()) {
+        window->txtD->setText("1");
+        window->txtF->setText("1");
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_EQ(window->Capresult->text(), "0.5") << box->objectName().toStdString();
+        window->Capresult->clear();
+    }
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(CalculateTest, ClickingTheButtonWorksLikeEnter) {
+    Type(window->txtD, "1");
+    Type(window->txtF, "1");
+    QTest::mouseClick(window->cmdcalculate, Qt::LeftButton);
+    EXPECT_EQ(window->Capresult->text(), "0.5");
+    EXPECT_EQ(window->capStudents->text(), "2");
+    EXPECT_EQ(window->capD->text(), "50.00%");
+    EXPECT_EQ(window->capF->text(), "50.00%");
+    EXPECT_EQ(window->capIC->text(), "0.00%");
+}
+
+TEST_F(CalculateTest, AltAPressesItOnlyWhileTheCaptionHasItsAccessKey) {
+    // An access key presses its button after the button's short pressed-down animation.
+    Type(window->txtAplus, "2");
+    QTest::keyClick(window->txtAplus, Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->Capresult->text() == "4"; }));
+    EXPECT_EQ(window->cmdcalculate->text(), "Calculated");
+
+    window->Capresult->clear();
+    QTest::keyClick(window->txtAplus, Qt::Key_A, Qt::AltModifier);
+    QTest::qWait(300);
+    EXPECT_EQ(window->Capresult->text(), "");
+}
+
+TEST_F(CalculateTest, EnterOnAnotherButtonPressesThatButton) {
+    Type(window->txtAplus, "3");
+    window->CmdClear->setFocus();
+    QTest::keyClick(window->CmdClear, Qt::Key_Return);
+    EXPECT_EQ(window->Capresult->text(), "");
+    EXPECT_EQ(window->txtAplus->text(), "") << "Clear ran";
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(CalculateTest, AllBoxesEmptyIsAMissingEntry) {
+    PressEnterIn(window->txtB);
+    ExpectMissingEntryWarning();
+    EXPECT_EQ(BoxTexts(), Repeat("", 10));
+    ExpectUntouchedWindow();
+}
+
+TEST_F(CalculateTest, NineZerosAreAMissingEntryWhateverIcHolds) {
+    const auto boxes = window->countBoxes();
+    for (std::size_t i = 0; i < 9; ++i) {
+        Type(boxes[i], "0");
+    }
+    Type(window->txtIC, "3");
+    PressEnterIn(window->txtIC);
+    ExpectMissingEntryWarning();
+    EXPECT_EQ(BoxTexts(), Repeat("0", 9) + QStringList{"3"});
+    ExpectUntouchedWindow();
+}
+
+TEST_F(CalculateTest, IcAloneIsAMissingEntry) {
+    Type(window->txtIC, "7");
+    PressEnterIn(window->txtIC);
+    ExpectMissingEntryWarning();
+    EXPECT_EQ(BoxTexts(), Repeat("", 9) + QStringList{"7"});
+}
+
+TEST_F(CalculateTest, NoGradedStudentIsTreatedAsAMissingEntry) {
+    Type(window->txtAplus, "0");
+    Type(window->txtIC, "4");
+    PressEnterIn(window->txtIC);
+    ExpectMissingEntryWarning();
+    EXPECT_EQ(BoxTexts(), QStringList{"0"} + Repeat("", 8) + QStringList{"4"});
+    ExpectUntouchedWindow();
+}
+
+TEST_F(CalculateTest, AWarningAfterAResultLeavesTheResultOnDisplay) {
+    Type(window->txtAplus, "4");
+    Type(window->txtB, "3");
+    Type(window->txtF, "1");
+    PressEnterIn(window->txtF);
+    ASSERT_EQ(window->Capresult->text(), "3.12");
+    const QStringList percents = PercentTexts();
+
+    for (QLineEdit* box : window->countBoxes()) {
+        box->clear();
+    }
+    PressEnterIn(window->txtAplus);
+    ExpectMissingEntryWarning();
+    EXPECT_EQ(window->Capresult->text(), "3.12");
+    EXPECT_EQ(window->capStudents->text(), "8");
+    EXPECT_EQ(PercentTexts(), percents);
+    EXPECT_EQ(window->cmdcalculate->text(), "Calculated");
+}
+
+TEST_F(CalculateTest, RunningTwiceGivesTheSameTexts) {
+    Type(window->txtAplus, "1");
+    Type(window->txtCplus, "31");
+    PressEnterIn(window->txtCplus);
+    const QStringList first = PercentTexts() << window->Capresult->text()
+                                             << window->capStudents->text();
+    PressEnterIn(window->txtCplus);
+    EXPECT_EQ(PercentTexts() << window->Capresult->text() << window->capStudents->text(), first);
+    EXPECT_EQ(window->capAplus->text(), "3.13%");
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(CalculateTest, LeadingZerosStayInTheBox) {
+    Type(window->txtAplus, "007");
+    PressEnterIn(window->txtAplus);
+    EXPECT_EQ(window->txtAplus->text(), "007");
+    EXPECT_EQ(window->capStudents->text(), "7");
+}
+
+TEST_F(CalculateTest, PastedNegativeCountIsRefusedAndChangesNothing) {
+    Paste(window->txtAplus, "5");
+    Paste(window->txtF, "-1");
+    PressEnterIn(window->txtAplus);
+    ExpectInvalidEntryWarning();
+    EXPECT_EQ(BoxTexts(), QStringList({"5"}) + Repeat("", 7) + QStringList({"-1", ""}));
+    ExpectUntouchedWindow();
+}
+
+TEST_F(CalculateTest, CountTooLargeForADoubleIsRefused) {
+    Paste(window->txtB, QString(400, '9'));
+    PressEnterIn(window->txtB);
+    ExpectInvalidEntryWarning();
+    ExpectUntouchedWindow();
+}
+
+TEST_F(CalculateTest, PastedTextIsReadLeniently) {
+    Paste(window->txtAplus, " 1 2abc");
+    Paste(window->txtA, "&H4");
+    PressEnterIn(window->txtAplus);
+    EXPECT_EQ(window->capStudents->text(), "16");
+    EXPECT_EQ(window->txtAplus->text(), " 1 2abc");
+    EXPECT_EQ(window->Capresult->text(), "3.94");  // (48 + 15) / 16 = 3.9375
+}
+
+TEST_F(CalculateTest, AMegabyteBoxIsReadWhole) {
+    const QString digits(1 << 20, '0');
+    Paste(window->txtC, digits + "5");
+    ASSERT_EQ(window->txtC->text().size(), digits.size() + 1);
+    PressEnterIn(window->txtC);
+    EXPECT_EQ(window->capStudents->text(), "5");
+    EXPECT_EQ(window->Capresult->text(), "2");
+}
+
+TEST_F(CalculateTest, EscInABoxClearsEverything) {
+    Type(window->txtAplus, "4");
+    PressEnterIn(window->txtAplus);
+    window->txtD->setFocus();
+    QTest::keyClick(window->txtD, Qt::Key_Escape);
+    EXPECT_EQ(BoxTexts(), Repeat("", 10));
+    EXPECT_EQ(window->Capresult->text(), "");
+    EXPECT_EQ(window->capStudents->text(), "");
+    EXPECT_EQ(window->cmdcalculate->text(), "Calculate");
+    EXPECT_EQ(QApplication::focusWidget(), window->txtAplus);
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+}  // namespace

@@ -12,11 +12,13 @@
 #include <string>
 
 #include "app/AppIcon.h"
+#include "app/CountBox.h"
 #include "app/AppInfo.h"
 #include "grades/ClassStatistics.h"
 #include "grades/ParseCount.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
+#include "platform/Printing.h"
 #include "platform/Twips.h"
 
 namespace {
@@ -55,7 +57,7 @@ constexpr int kPercentTop = 1680, kPercentWidth = 615, kPercentHeight = 255;
 QLabel* frmMain::* const kCaptionMembers[] = {
     &frmMain::Aplus,  &frmMain::Label2, &frmMain::Label3, &frmMain::Label4, &frmMain::Label5,
     &frmMain::Label6, &frmMain::Label7, &frmMain::Label8, &frmMain::Label9, &frmMain::Label20};
-QLineEdit* frmMain::* const kBoxMembers[] = {
+CountBox* frmMain::* const kBoxMembers[] = {
     &frmMain::txtAplus, &frmMain::txtA, &frmMain::txtBplus, &frmMain::txtB, &frmMain::txtCplus,
     &frmMain::txtC,     &frmMain::txtDplus, &frmMain::txtD, &frmMain::txtF, &frmMain::txtIC};
 QLabel* frmMain::* const kPercentMembers[] = {
@@ -157,6 +159,7 @@ void frmMain::BuildMenus() {
                          menuBar->sizeHint().height());
 
     connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
+    connect(mnuFilePrint, &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
 }
 
@@ -175,7 +178,7 @@ void frmMain::BuildGradeColumns() {
         caption->setFont(captionFont);
         this->*kCaptionMembers[i] = caption;
 
-        auto* box = new QLineEdit(clientArea);
+        auto* box = new CountBox(clientArea);
         box->setObjectName(Text(category.countBox));
         box->setGeometry(TwipsRect(column.boxLeft, kBoxTop, kBoxSize, kBoxSize));
         box->setFont(boxFont);
@@ -240,8 +243,8 @@ void frmMain::SetTabOrder() {
     }
 }
 
-std::array<QLineEdit*, grades::kCategoryCount> frmMain::countBoxes() const {
-    std::array<QLineEdit*, grades::kCategoryCount> boxes{};
+std::array<CountBox*, grades::kCategoryCount> frmMain::countBoxes() const {
+    std::array<CountBox*, grades::kCategoryCount> boxes{};
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         boxes[i] = this->*kBoxMembers[i];
     }
@@ -325,6 +328,14 @@ void frmMain::ResetWindow(bool keepTotal) {
 void frmMain::CmdClear_Click() { ResetWindow(false); }
 
 void frmMain::mnuFileNew_Click() { ResetWindow(true); }
+
+void frmMain::mnuFilePrint_Click() {
+    if (!platform::PrintWidgetImage(clientArea)) {
+        platform::ShowMessage(this, {QStringLiteral("The window could not be printed because no "
+                                                    "printer is available."),
+                                     QString(), platform::MessageIcon::Warning});
+    }
+}
 
 void frmMain::CmdExit_Click() { QApplication::exit(0); }
 

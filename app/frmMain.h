@@ -3,11 +3,11 @@
 #include <QDialog>
 #include <array>
 
+#include "app/CountBox.h"
 #include "grades/GradeScale.h"
 
 class QAction;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -42,16 +42,16 @@ public:
     QLabel* Label8 = nullptr;
     QLabel* Label9 = nullptr;
     QLabel* Label20 = nullptr;
-    QLineEdit* txtAplus = nullptr;
-    QLineEdit* txtA = nullptr;
-    QLineEdit* txtBplus = nullptr;
-    QLineEdit* txtB = nullptr;
-    QLineEdit* txtCplus = nullptr;
-    QLineEdit* txtC = nullptr;
-    QLineEdit* txtDplus = nullptr;
-    QLineEdit* txtD = nullptr;
-    QLineEdit* txtF = nullptr;
-    QLineEdit* txtIC = nullptr;
+    CountBox* txtAplus = nullptr;
+    CountBox* txtA = nullptr;
+    CountBox* txtBplus = nullptr;
+    CountBox* txtB = nullptr;
+    CountBox* txtCplus = nullptr;
+    CountBox* txtC = nullptr;
+    CountBox* txtDplus = nullptr;
+    CountBox* txtD = nullptr;
+    CountBox* txtF = nullptr;
+    CountBox* txtIC = nullptr;
     QLabel* capAplus = nullptr;
     QLabel* capA = nullptr;
     QLabel* capBplus = nullptr;
@@ -73,7 +73,7 @@ public:
     QLabel* Label1 = nullptr;
 
     // The boxes and their percentage labels in the order of the grade scale.
-    std::array<QLineEdit*, grades::kCategoryCount> countBoxes() const;
+    std::array<CountBox*, grades::kCategoryCount> countBoxes() const;
     std::array<QLabel*, grades::kCategoryCount> percentLabels() const;
 
 protected:
@@ -84,6 +84,7 @@ private slots:
     void CmdClear_Click();
     void CmdExit_Click();
     void mnuFileNew_Click();
+    void mnuFilePrint_Click();
     void mnuFileExit_Click();
 
 private:

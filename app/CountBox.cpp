@@ -72,8 +72,7 @@ void CountBox::keyPressEvent(QKeyEvent* event) {
     }
     if (characters == QString(QChar(8)) && event->key() != Qt::Key_Backspace) {
         // Ctrl+H types a Backspace.
-        QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier,
-                            QString(QChar(8)));
+        QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QString(QChar(8)));
         QLineEdit::keyPressEvent(&backspace);
         return;
     }

@@ -11,14 +11,14 @@
 class CountBox : public QLineEdit {
     Q_OBJECT
 
-public:
+  public:
     explicit CountBox(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
 
-private:
+  private:
     // The characters a key press produces, as a desktop text box sees them.
     static QString TypedCharacters(const QKeyEvent& event);
     // How many of the characters the key filter refuses.

@@ -12,8 +12,8 @@
 #include <string>
 
 #include "app/AppIcon.h"
-#include "app/CountBox.h"
 #include "app/AppInfo.h"
+#include "app/CountBox.h"
 #include "grades/ClassStatistics.h"
 #include "grades/ParseCount.h"
 #include "platform/Fonts.h"
@@ -54,15 +54,15 @@ constexpr int kCaptionTop = 600, kCaptionHeight = 270;
 constexpr int kBoxTop = 1080, kBoxSize = 495;
 constexpr int kPercentTop = 1680, kPercentWidth = 615, kPercentHeight = 255;
 
-QLabel* frmMain::* const kCaptionMembers[] = {
+QLabel* frmMain::*const kCaptionMembers[] = {
     &frmMain::Aplus,  &frmMain::Label2, &frmMain::Label3, &frmMain::Label4, &frmMain::Label5,
     &frmMain::Label6, &frmMain::Label7, &frmMain::Label8, &frmMain::Label9, &frmMain::Label20};
-CountBox* frmMain::* const kBoxMembers[] = {
-    &frmMain::txtAplus, &frmMain::txtA, &frmMain::txtBplus, &frmMain::txtB, &frmMain::txtCplus,
-    &frmMain::txtC,     &frmMain::txtDplus, &frmMain::txtD, &frmMain::txtF, &frmMain::txtIC};
-QLabel* frmMain::* const kPercentMembers[] = {
-    &frmMain::capAplus, &frmMain::capA, &frmMain::capBplus, &frmMain::capB, &frmMain::capCplus,
-    &frmMain::capC,     &frmMain::capDplus, &frmMain::capD, &frmMain::capF, &frmMain::capIC};
+CountBox* frmMain::*const kBoxMembers[] = {
+    &frmMain::txtAplus, &frmMain::txtA,     &frmMain::txtBplus, &frmMain::txtB, &frmMain::txtCplus,
+    &frmMain::txtC,     &frmMain::txtDplus, &frmMain::txtD,     &frmMain::txtF, &frmMain::txtIC};
+QLabel* frmMain::*const kPercentMembers[] = {
+    &frmMain::capAplus, &frmMain::capA,     &frmMain::capBplus, &frmMain::capB, &frmMain::capCplus,
+    &frmMain::capC,     &frmMain::capDplus, &frmMain::capD,     &frmMain::capF, &frmMain::capIC};
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -155,8 +155,7 @@ void frmMain::BuildMenus() {
     mnuHelpInst = addItem(mnuHelp, "mnuHelpInst", "&How to use...", Qt::Key_F5);
     mnuHelpAbout = addItem(mnuHelp, "mnuHelpAbout", "&About", Qt::Key_F6);
 
-    menuBar->setGeometry(0, 0, platform::TwipsToPixels(kClientWidth),
-                         menuBar->sizeHint().height());
+    menuBar->setGeometry(0, 0, platform::TwipsToPixels(kClientWidth), menuBar->sizeHint().height());
 
     connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
@@ -170,11 +169,10 @@ void frmMain::BuildGradeColumns() {
         const grades::GradeCategory& category = grades::kGradeScale[i];
         const ColumnDesign& column = kColumns[i];
 
-        QLabel* caption =
-            MakeLabel(clientArea, category.captionLabel, Text(category.grade),
-                      TwipsRect(column.captionLeft, kCaptionTop, column.captionWidth,
-                                kCaptionHeight),
-                      Qt::AlignHCenter);
+        QLabel* caption = MakeLabel(
+            clientArea, category.captionLabel, Text(category.grade),
+            TwipsRect(column.captionLeft, kCaptionTop, column.captionWidth, kCaptionHeight),
+            Qt::AlignHCenter);
         caption->setFont(captionFont);
         this->*kCaptionMembers[i] = caption;
 
@@ -183,7 +181,8 @@ void frmMain::BuildGradeColumns() {
         box->setGeometry(TwipsRect(column.boxLeft, kBoxTop, kBoxSize, kBoxSize));
         box->setFont(boxFont);
         box->setMaxLength(std::numeric_limits<int>::max());  // no limit on the text's length
-        box->setToolTip(QStringLiteral("Enter the number of %1 students").arg(Text(category.grade)));
+        box->setToolTip(
+            QStringLiteral("Enter the number of %1 students").arg(Text(category.grade)));
         this->*kBoxMembers[i] = box;
 
         this->*kPercentMembers[i] =
@@ -202,21 +201,21 @@ void frmMain::BuildResultsAndButtons() {
     Label11 = MakeSizedLabel(clientArea, "Label11", QStringLiteral("Total Students"), 2040, 2160,
                              270, large);
     Label11->resize(TwipsRect(0, 0, 1665, 0).width(), Label11->height());
-    capStudents =
-        MakeLabel(clientArea, "capStudents", QString(), TwipsRect(3840, 2160, 975, 270),
-                  Qt::AlignLeft);
+    capStudents = MakeLabel(clientArea, "capStudents", QString(), TwipsRect(3840, 2160, 975, 270),
+                            Qt::AlignLeft);
     capStudents->setFont(large);
-    Label10 = MakeSizedLabel(clientArea, "Label10", QStringLiteral("GPA is"), 2880, 2640, 270,
-                             large);
+    Label10 =
+        MakeSizedLabel(clientArea, "Label10", QStringLiteral("GPA is"), 2880, 2640, 270, large);
     Label10->resize(TwipsRect(0, 0, 795, 0).width(), Label10->height());
     Capresult = MakeLabel(clientArea, "Capresult", QString(), TwipsRect(3720, 2640, 975, 270),
                           Qt::AlignLeft);
     Capresult->setFont(large);
-    complements = MakeSizedLabel(clientArea, "complements", QStringLiteral("With the complements of"),
-                                 45, 3000, 210, Font(kArialFamily, 8.25, false, true));
+    complements =
+        MakeSizedLabel(clientArea, "complements", QStringLiteral("With the complements of"), 45,
+                       3000, 210, Font(kArialFamily, 8.25, false, true));
     complements->resize(TwipsRect(0, 0, 1845, 0).width(), complements->height());
-    Label1 = MakeSizedLabel(clientArea, "Label1", QStringLiteral("Ketharin"), 1920, 3000, 195,
-                            small);
+    Label1 =
+        MakeSizedLabel(clientArea, "Label1", QStringLiteral("Ketharin"), 1920, 3000, 195, small);
 
     cmdcalculate = MakeButton(clientArea, "cmdcalculate", "C&alculate",
                               TwipsRect(120, 2280, 1695, 495), large, "Click to calculate GPA");
@@ -233,9 +232,9 @@ void frmMain::BuildResultsAndButtons() {
 
 void frmMain::SetTabOrder() {
     QWidget* previous = nullptr;
-    for (QWidget* next : std::initializer_list<QWidget*>{
-             txtAplus, txtA, txtBplus, txtB, txtCplus, txtC, txtDplus, txtD, txtF, txtIC,
-             cmdcalculate, CmdClear, CmdExit}) {
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{txtAplus, txtA, txtBplus, txtB, txtCplus, txtC, txtDplus,
+                                         txtD, txtF, txtIC, cmdcalculate, CmdClear, CmdExit}) {
         if (previous != nullptr) {
             setTabOrder(previous, next);
         }
@@ -325,9 +324,13 @@ void frmMain::ResetWindow(bool keepTotal) {
     txtAplus->setFocus();
 }
 
-void frmMain::CmdClear_Click() { ResetWindow(false); }
+void frmMain::CmdClear_Click() {
+    ResetWindow(false);
+}
 
-void frmMain::mnuFileNew_Click() { ResetWindow(true); }
+void frmMain::mnuFileNew_Click() {
+    ResetWindow(true);
+}
 
 void frmMain::mnuFilePrint_Click() {
     if (!platform::PrintWidgetImage(clientArea)) {
@@ -337,6 +340,10 @@ void frmMain::mnuFilePrint_Click() {
     }
 }
 
-void frmMain::CmdExit_Click() { QApplication::exit(0); }
+void frmMain::CmdExit_Click() {
+    QApplication::exit(0);
+}
 
-void frmMain::mnuFileExit_Click() { QApplication::exit(0); }
+void frmMain::mnuFileExit_Click() {
+    QApplication::exit(0);
+}

@@ -17,7 +17,7 @@ class QPushButton;
 class frmMain : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit frmMain(QWidget* parent = nullptr);
 
     // The controls under their design names.
@@ -76,10 +76,10 @@ public:
     std::array<CountBox*, grades::kCategoryCount> countBoxes() const;
     std::array<QLabel*, grades::kCategoryCount> percentLabels() const;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private slots:
+  private slots:
     void cmdcalculate_Click();
     void CmdClear_Click();
     void CmdExit_Click();
@@ -87,7 +87,7 @@ private slots:
     void mnuFilePrint_Click();
     void mnuFileExit_Click();
 
-private:
+  private:
     void BuildMenus();
     void BuildGradeColumns();
     void BuildResultsAndButtons();

@@ -10,7 +10,7 @@ namespace {
 
 // Walks a text with spaces, tabs and line feeds left out.
 class Reader {
-public:
+  public:
     explicit Reader(std::string_view text) : text_(text) { SkipBlanks(); }
     char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
     void Next() {
@@ -18,7 +18,7 @@ public:
         SkipBlanks();
     }
 
-private:
+  private:
     void SkipBlanks() {
         while (pos_ < text_.size() &&
                (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n')) {
@@ -29,12 +29,18 @@ private:
     std::size_t pos_ = 0;
 };
 
-bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsOctalDigit(char c) { return c >= '0' && c <= '7'; }
+bool IsDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsOctalDigit(char c) {
+    return c >= '0' && c <= '7';
+}
 bool IsHexDigit(char c) {
     return IsDecimalDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char Upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 std::string ReadDigits(Reader& in, bool (*isDigit)(char)) {
     std::string digits;
@@ -70,8 +76,8 @@ double ConvertHex(const std::string& hex) {
         return 0.0;
     }
     double value = 0.0;
-    auto [ptr, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), value,
-                                     std::chars_format::hex);
+    auto [ptr, ec] =
+        std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
     if (ec == std::errc::result_out_of_range) {
         return std::numeric_limits<double>::infinity();
     }

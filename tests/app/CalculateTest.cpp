@@ -6,10 +6,12 @@ namespace {
 
 const QString kMissingEntry = "Please enter the number of students according to their grades";
 
-QStringList Repeat(const QString& text, int times) { return QStringList(times, text); }
+QStringList Repeat(const QString& text, int times) {
+    return QStringList(times, text);
+}
 
 class CalculateTest : public MainWindowTest {
-protected:
+  protected:
     // Puts a text into a box as a paste would, bypassing the keyboard.
     void Paste(QLineEdit* box, const QString& text) { box->setText(text); }
 
@@ -155,8 +157,8 @@ TEST_F(CalculateTest, RunningTwiceGivesTheSameTexts) {
     Type(window->txtAplus, "1");
     Type(window->txtCplus, "31");
     PressEnterIn(window->txtCplus);
-    const QStringList first = PercentTexts() << window->Capresult->text()
-                                             << window->capStudents->text();
+    const QStringList first = PercentTexts()
+                              << window->Capresult->text() << window->capStudents->text();
     PressEnterIn(window->txtCplus);
     EXPECT_EQ(PercentTexts() << window->Capresult->text() << window->capStudents->text(), first);
     EXPECT_EQ(window->capAplus->text(), "3.13%");

@@ -18,7 +18,7 @@ TEST(CountBoxKeyFilter, PassesOnlyBackspaceAndTheTenDigits) {
 }
 
 class KeyFilterTest : public MainWindowTest {
-protected:
+  protected:
     std::size_t Warnings() const {
         for (const platform::Message& message : recorder.messages) {
             EXPECT_EQ(message.text, "Invalid Entry");
@@ -76,7 +76,9 @@ struct ControlKey {
     Qt::KeyboardModifiers modifiers;
     const char* name;
 };
-void PrintTo(const ControlKey& k, std::ostream* out) { *out << k.name; }
+void PrintTo(const ControlKey& k, std::ostream* out) {
+    *out << k.name;
+}
 
 class ControlLetter : public KeyFilterTest, public ::testing::WithParamInterface<ControlKey> {};
 

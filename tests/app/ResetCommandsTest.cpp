@@ -8,7 +8,7 @@
 namespace {
 
 class ResetCommandsTest : public MainWindowTest {
-protected:
+  protected:
     void CalculateTwelveStudents() {
         Type(window->txtAplus, "4");
         Type(window->txtB, "8");

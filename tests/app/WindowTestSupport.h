@@ -13,14 +13,16 @@
 #include "platform/MessageBox.h"
 
 // Lets test failures show texts as text.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 inline void PrintTo(const QStringList& texts, std::ostream* out) {
     *out << '"' << texts.join("\", \"").toStdString() << '"';
 }
 
 // Records the message boxes that would have been shown, instead of blocking on them.
 class MessageRecorder {
-public:
+  public:
     MessageRecorder() {
         previous_ = platform::SetMessageHandler(
             [this](QWidget*, const platform::Message& message) { messages.push_back(message); });
@@ -31,13 +33,13 @@ public:
 
     std::vector<platform::Message> messages;
 
-private:
+  private:
     platform::MessageHandler previous_;
 };
 
 // A shown, active main window with its messages recorded.
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         window = std::make_unique<frmMain>();
         window->show();

@@ -13,7 +13,9 @@ struct Placement {
     const char* name;
     int left, top, width, height;  // twips; width -1: sized to its text
 };
-void PrintTo(const Placement& p, std::ostream* out) { *out << p.name; }
+void PrintTo(const Placement& p, std::ostream* out) {
+    *out << p.name;
+}
 
 class ControlPlacement : public MainWindowTest, public ::testing::WithParamInterface<Placement> {};
 
@@ -107,7 +109,9 @@ struct FontCase {
     double pointSize;
     bool bold, italic;
 };
-void PrintTo(const FontCase& f, std::ostream* out) { *out << f.name; }
+void PrintTo(const FontCase& f, std::ostream* out) {
+    *out << f.name;
+}
 class ControlFont : public MainWindowTest, public ::testing::WithParamInterface<FontCase> {};
 TEST_P(ControlFont, HasTheDesignsFontInAMetricCompatibleFace) {
     auto* control = window->findChild<QWidget*>(QString::fromUtf8(GetParam().name));
@@ -122,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
     Design, ControlFont,
     ::testing::Values(FontCase{"heading", 15.75, true, true}, FontCase{"Aplus", 12, true, true},
                       FontCase{"txtIC", 12, false, false}, FontCase{"capF", 8.25, false, false},
-                      FontCase{"Capresult", 12, true, true}, FontCase{"cmdcalculate", 12, true, true},
+                      FontCase{"Capresult", 12, true, true},
+                      FontCase{"cmdcalculate", 12, true, true},
                       FontCase{"CmdExit", 8.25, true, true},
                       FontCase{"complements", 8.25, false, true},
                       FontCase{"Label1", 8.25, true, true}),
@@ -137,11 +142,12 @@ TEST_F(MainWindowTest, MenusHaveTheirItemsAndShortcuts) {
         const char* caption;
         Qt::Key key;
     };
-    for (const Item& item : {Item{window->mnuFileNew, window->mnuFile, "&New", Qt::Key_F1},
-                             Item{window->mnuFilePrint, window->mnuFile, "&Print", Qt::Key_F2},
-                             Item{window->mnuFileExit, window->mnuFile, "E&xit", Qt::Key_F9},
-                             Item{window->mnuHelpInst, window->mnuHelp, "&How to use...", Qt::Key_F5},
-                             Item{window->mnuHelpAbout, window->mnuHelp, "&About", Qt::Key_F6}}) {
+    for (const Item& item :
+         {Item{window->mnuFileNew, window->mnuFile, "&New", Qt::Key_F1},
+          Item{window->mnuFilePrint, window->mnuFile, "&Print", Qt::Key_F2},
+          Item{window->mnuFileExit, window->mnuFile, "E&xit", Qt::Key_F9},
+          Item{window->mnuHelpInst, window->mnuHelp, "&How to use...", Qt::Key_F5},
+          Item{window->mnuHelpAbout, window->mnuHelp, "&About", Qt::Key_F6}}) {
         EXPECT_EQ(item.action->text(), item.caption);
         EXPECT_EQ(item.action->shortcut(), QKeySequence(item.key));
         EXPECT_TRUE(item.menu->actions().contains(item.action));

@@ -16,7 +16,9 @@ struct FormatCase {
     double value;
     std::string expected;
 };
-void PrintTo(const FormatCase& c, std::ostream* out) { *out << c.expected; }
+void PrintTo(const FormatCase& c, std::ostream* out) {
+    *out << c.expected;
+}
 
 class GpaText : public ::testing::TestWithParam<FormatCase> {};
 TEST_P(GpaText, RoundsToTwoDecimalsHalfToEven) {
@@ -30,12 +32,14 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{0.875, "0.88"}, FormatCase{203.0 / 200, "1.02"},
                       FormatCase{1.005, "1"}, FormatCase{1.015, "1.02"}, FormatCase{3.995, "4"},
                       FormatCase{3.9999999999999996, "4"}, FormatCase{2.004999, "2"},
-                      FormatCase{2.0050001, "2.01"}, FormatCase{0.001, "0"},
-                      FormatCase{0.1, "0.1"}, FormatCase{1e-300, "0"}, FormatCase{-0.0, "0"},
-                      FormatCase{-0.001, "0"}, FormatCase{-1.125, "-1.12"}));
+                      FormatCase{2.0050001, "2.01"}, FormatCase{0.001, "0"}, FormatCase{0.1, "0.1"},
+                      FormatCase{1e-300, "0"}, FormatCase{-0.0, "0"}, FormatCase{-0.001, "0"},
+                      FormatCase{-1.125, "-1.12"}));
 
 class TotalText : public ::testing::TestWithParam<FormatCase> {};
-TEST_P(TotalText, IsThePlainNumber) { EXPECT_EQ(FormatTotal(GetParam().value), GetParam().expected); }
+TEST_P(TotalText, IsThePlainNumber) {
+    EXPECT_EQ(FormatTotal(GetParam().value), GetParam().expected);
+}
 INSTANTIATE_TEST_SUITE_P(
     Values, TotalText,
     ::testing::Values(FormatCase{25, "25"}, FormatCase{0, "0"}, FormatCase{-0.0, "0"},

@@ -4,8 +4,8 @@
 
 #include <cmath>
 #include <limits>
-#include <random>
 #include <ostream>
+#include <random>
 #include <string>
 
 namespace {
@@ -16,7 +16,9 @@ struct ParseCase {
     std::string text;
     double expected;
 };
-void PrintTo(const ParseCase& c, std::ostream* out) { *out << '"' << c.text.substr(0, 40) << '"'; }
+void PrintTo(const ParseCase& c, std::ostream* out) {
+    *out << '"' << c.text.substr(0, 40) << '"';
+}
 
 class ParseCountTable : public ::testing::TestWithParam<ParseCase> {};
 
@@ -44,21 +46,27 @@ INSTANTIATE_TEST_SUITE_P(
         // an exponent marker without digits is not part of the number
         ParseCase{"1e", 1}, ParseCase{"1e+", 1}, ParseCase{"1ex", 1},
         // reading stops at the first character that cannot continue the number
-        ParseCase{"12abc", 12}, ParseCase{"1,000", 1}, ParseCase{"1.2.3", 1.2},
-        ParseCase{"3-4", 3}, ParseCase{"1e2e3", 100}, ParseCase{"--1", 0}, ParseCase{"+-1", 0},
+        ParseCase{"12abc", 12}, ParseCase{"1,000", 1}, ParseCase{"1.2.3", 1.2}, ParseCase{"3-4", 3},
+        ParseCase{"1e2e3", 100}, ParseCase{"--1", 0}, ParseCase{"+-1", 0},
         // no digit gives 0
         ParseCase{"abc", 0}, ParseCase{"-", 0}, ParseCase{".", 0}, ParseCase{"e5", 0},
-        ParseCase{"   ", 0}, ParseCase{std::string("\0" "5", 2), 0},
+        ParseCase{"   ", 0},
+        ParseCase{std::string("\0"
+                              "5",
+                              2),
+                  0},
         // hexadecimal and octal
         ParseCase{"&H1F", 31}, ParseCase{"&hff", 255}, ParseCase{"& H 10", 16},
-        ParseCase{"&O17", 15}, ParseCase{"&o777", 511}, ParseCase{"&O18", 1},
-        ParseCase{"&H", 0}, ParseCase{"&", 0}, ParseCase{"&X1", 0}, ParseCase{"&HG", 0},
+        ParseCase{"&O17", 15}, ParseCase{"&o777", 511}, ParseCase{"&O18", 1}, ParseCase{"&H", 0},
+        ParseCase{"&", 0}, ParseCase{"&X1", 0}, ParseCase{"&HG", 0},
         ParseCase{"&HFFFFFFFF", 4294967295.0}, ParseCase{"&O7777777777777777777777", 0x1p66 - 1},
         ParseCase{"-&H10", 0},
         // a minus zero is a plain zero
         ParseCase{"-0", 0}));
 
-TEST(ParseCount, MinusZeroHasNoSign) { EXPECT_FALSE(std::signbit(ParseCount("-0"))); }
+TEST(ParseCount, MinusZeroHasNoSign) {
+    EXPECT_FALSE(std::signbit(ParseCount("-0")));
+}
 
 TEST(ParseCount, RoundsCorrectlyLikeTheDecimalText) {
     EXPECT_EQ(ParseCount("0.1"), 0.1);

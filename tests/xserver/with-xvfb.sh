@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Runs a command on a private Xvfb display with openbox managing the windows, so that focus,
+# activation and stacking behave as on a desktop. Ends only the processes it started.
+set -euo pipefail
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+pids=()
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$runtime"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display number itself and writes it to the given descriptor.
+exec 3>"$runtime/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$runtime/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$runtime/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n 1 "$runtime/display")"
+export XDG_RUNTIME_DIR=$runtime DBUS_SESSION_BUS_ADDRESS=disabled:
+unset QT_QPA_PLATFORM
+openbox >"$runtime/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+sleep 0.5  # openbox takes a moment after announcing itself before it manages focus
+
+"$@" &
+pids+=($!)
+wait "${pids[-1]}"

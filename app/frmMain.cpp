@@ -16,6 +16,8 @@
 #include "app/CountBox.h"
 #include "grades/ClassStatistics.h"
 #include "grades/ParseCount.h"
+#include "help/frmAbout.h"
+#include "help/frmInst.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/Printing.h"
@@ -132,6 +134,13 @@ frmMain::frmMain(QWidget* parent)
     txtAplus->setFocus();
 }
 
+// The help windows have no owner, so that they outlive a closed main window; they go when the
+// program does.
+frmMain::~frmMain() {
+    delete instructionsWindow;
+    delete aboutWindow;
+}
+
 void frmMain::BuildMenus() {
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
@@ -160,6 +169,8 @@ void frmMain::BuildMenus() {
     connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+    connect(mnuHelpInst, &QAction::triggered, this, &frmMain::mnuHelpInst_Click);
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 }
 
 void frmMain::BuildGradeColumns() {
@@ -346,4 +357,29 @@ void frmMain::CmdExit_Click() {
 
 void frmMain::mnuFileExit_Click() {
     QApplication::exit(0);
+}
+
+namespace {
+
+// Shows a modeless help window, bringing it to the front if it is open already.
+void ShowToFront(QDialog* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+void frmMain::mnuHelpInst_Click() {
+    if (instructionsWindow == nullptr) {
+        instructionsWindow = new frmInst();
+    }
+    ShowToFront(instructionsWindow);
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    if (aboutWindow == nullptr) {
+        aboutWindow = new frmAbout();
+    }
+    ShowToFront(aboutWindow);
 }

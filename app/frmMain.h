@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <array>
 
 #include "app/CountBox.h"
 #include "grades/GradeScale.h"
 
 class QAction;
+class frmAbout;
+class frmInst;
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -19,6 +22,11 @@ class frmMain : public QDialog {
 
   public:
     explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The help windows while they are open; each exists at most once.
+    QPointer<frmInst> instructionsWindow;
+    QPointer<frmAbout> aboutWindow;
 
     // The controls under their design names.
     QMenuBar* menuBar = nullptr;
@@ -86,6 +94,8 @@ class frmMain : public QDialog {
     void mnuFileNew_Click();
     void mnuFilePrint_Click();
     void mnuFileExit_Click();
+    void mnuHelpInst_Click();
+    void mnuHelpAbout_Click();
 
   private:
     void BuildMenus();

@@ -1,0 +1,19 @@
+#include "help/HelpWindowStyle.h"
+
+#include "app/AppIcon.h"
+#include "platform/Fonts.h"
+#include "platform/Twips.h"
+
+namespace help {
+
+void ApplyHelpWindowStyle(QDialog* window, int clientWidthTwips, int clientHeightTwips) {
+    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(AppIcon());
+    window->setFont(platform::Font(platform::kDialogFontFamily, 8));
+    window->setFixedSize(platform::TwipsToPixels(clientWidthTwips),
+                         platform::TwipsToPixels(clientHeightTwips));
+}
+
+}  // namespace help

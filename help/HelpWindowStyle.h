@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QDialog>
+
+namespace help {
+
+// The help windows' shared style: a fixed dialog frame with only a close button, the dialog
+// font, the application icon, a client area of the given twips, and unloaded when closed.
+void ApplyHelpWindowStyle(QDialog* window, int clientWidthTwips, int clientHeightTwips);
+
+}  // namespace help

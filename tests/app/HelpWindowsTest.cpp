@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+
+#include "app/WindowTestSupport.h"
+#include "help/frmAbout.h"
+#include "help/frmInst.h"
+
+namespace {
+
+class HelpWindowsTest : public MainWindowTest {};
+
+TEST_F(HelpWindowsTest, InstructionsTextIsTheFourSentencesWithTheirRunsOfSpaces) {
+    const QString text = frmInst::InstructionsText();
+    EXPECT_EQ(text.size(), 724);
+    EXPECT_FALSE(text.contains('\n'));
+    const QStringList starts{"1. Fill in", "2. It will assume \"0\"", "3.  Mouse OR Tab",
+                             "4. Clear button"};
+    qsizetype previous = -1;
+    for (const QString& start : starts) {
+        const qsizetype at = text.indexOf(start);
+        ASSERT_GT(at, previous) << start.toStdString();
+        previous = at;
+    }
+    EXPECT_TRUE(text.contains("Enter key." + QString(114, ' ') + "2."));
+    EXPECT_TRUE(text.contains("unfilled boxes." + QString(113, ' ') + "3."));
+    EXPECT_TRUE(text.contains("next box." + QString(109, ' ') + "4."));
+    EXPECT_TRUE(text.endsWith("current GPA value."));
+}
+
+TEST_F(HelpWindowsTest, F5OpensOneInstructionsWindowAndOkUnloadsIt) {
+    QTest::keyClick(window->txtAplus, Qt::Key_F5);
+    QPointer<frmInst> first = window->instructionsWindow;
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->windowTitle(), "How to use...");
+    EXPECT_EQ(first->size(), QSize(6030 / 15, 1965 / 15));
+    EXPECT_EQ(first->OKButton->geometry(), QRect(312, 96, 81, 25));
+    EXPECT_EQ(first->lblInst->geometry(), QRect(8, 0, 305, 129));
+    EXPECT_EQ(first->parentWidget(), nullptr);
+
+    window->activateWindow();
+    QTest::keyClick(window->txtAplus, Qt::Key_F5);
+    EXPECT_EQ(window->instructionsWindow, first) << "a second F5 brings the same window forward";
+
+    QTest::mouseClick(first->OKButton, Qt::LeftButton);
+    QTest::qWait(50);
+    EXPECT_EQ(first, nullptr) << "OK unloads the window";
+    window->mnuHelpInst->trigger();
+    EXPECT_NE(window->instructionsWindow, nullptr);
+}
+
+TEST_F(HelpWindowsTest, EscDoesNothingInTheInstructionsWindowButEnterCloses) {
+    window->mnuHelpInst->trigger();
+    QPointer<frmInst> inst = window->instructionsWindow;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(inst));
+    QTest::keyClick(inst->OKButton, Qt::Key_Escape);
+    QTest::qWait(50);
+    ASSERT_NE(inst, nullptr);
+    EXPECT_TRUE(inst->isVisible());
+    QTest::keyClick(inst->OKButton, Qt::Key_Return);
+    QTest::qWait(50);
+    EXPECT_EQ(inst, nullptr);
+}
+
+TEST_F(HelpWindowsTest, AboutWindowShowsTitleVersionAndClosesWithEscOrEnter) {
+    QTest::keyClick(window->txtAplus, Qt::Key_F6);
+    QPointer<frmAbout> about = window->aboutWindow;
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowTitle(), "About Vantrel");
+    EXPECT_EQ(about->lblTitle->text(), "Vantrel");
+    EXPECT_EQ(about->lblVersion->text(), "Version 1.0.1");
+    EXPECT_TRUE(about->lblDescription->text().startsWith("Vantrel made by Ketharin E-Mail: "));
+    EXPECT_EQ(about->cmdSysInfo->text(), "&System Info...");
+    EXPECT_EQ(about->size(), QSize(5550 / 15, 3480 / 15));
+    EXPECT_EQ(about->cmdOK->geometry(), QRect(282, 176, 84, 23));
+    EXPECT_EQ(about->cmdSysInfo->geometry(), QRect(284, 205, 83, 23));
+    EXPECT_TRUE(about->cmdOK->isDefault());
+
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+    QTest::keyClick(about->cmdOK, Qt::Key_Escape);
+    QTest::qWait(50);
+    EXPECT_EQ(about, nullptr);
+
+    window->mnuHelpAbout->trigger();
+    about = window->aboutWindow;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+    EXPECT_EQ(about->windowTitle(), "About Vantrel");
+    QTest::keyClick(about->cmdOK, Qt::Key_Return);
+    QTest::qWait(50);
+    EXPECT_EQ(about, nullptr);
+}
+
+TEST_F(HelpWindowsTest, MainWindowWorksWhileBothHelpWindowsAreOpen) {
+    window->mnuHelpInst->trigger();
+    window->mnuHelpAbout->trigger();
+    ASSERT_NE(window->instructionsWindow, nullptr);
+    ASSERT_NE(window->aboutWindow, nullptr);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    Type(window->txtAplus, "3");
+    QTest::keyClick(window->txtAplus, Qt::Key_Return);
+    EXPECT_EQ(window->Capresult->text(), "4");
+}
+
+}  // namespace

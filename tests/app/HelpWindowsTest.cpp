@@ -103,4 +103,25 @@ TEST_F(HelpWindowsTest, MainWindowWorksWhileBothHelpWindowsAreOpen) {
     EXPECT_EQ(window->Capresult->text(), "4");
 }
 
+TEST_F(HelpWindowsTest, AboutControlsStandWhereTheDesignPutsThemAndTabInOrder) {
+    window->mnuHelpAbout->trigger();
+    frmAbout* about = window->aboutWindow;
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->Picture1->geometry(), QRect(14, 14, 36, 37));
+    EXPECT_EQ(about->lblTitle->geometry(), QRect(70, 16, 259, 32));
+    EXPECT_EQ(about->lblVersion->geometry(), QRect(70, 52, 259, 15));
+    EXPECT_EQ(about->lblDescription->geometry(), QRect(70, 75, 203, 46));
+    EXPECT_EQ(about->lblDisclaimer->geometry(), QRect(8, 152, 266, 79));
+    EXPECT_FALSE(about->Picture1->pixmap().isNull());
+
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+    EXPECT_EQ(QApplication::focusWidget(), about->cmdOK);
+    for (QWidget* next :
+         {static_cast<QWidget*>(about->cmdSysInfo), static_cast<QWidget*>(about->Picture1),
+          static_cast<QWidget*>(about->cmdOK)}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next);
+    }
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include "app/AppIcon.h"
 #include "app/AppInfo.h"
 #include "help/HelpWindowStyle.h"
+#include "platform/MessageBox.h"
 #include "platform/Twips.h"
 
 namespace {
@@ -77,6 +78,11 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setTabOrder(cmdOK, cmdSysInfo);
     setTabOrder(cmdSysInfo, Picture1);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    services_ = help::PlatformSysInfoServices([this](const std::string& text) {
+        platform::ShowMessage(
+            this, {QString::fromStdString(text), QString(), platform::MessageIcon::None});
+    });
     cmdOK->setFocus();
     Form_Load();
 }
@@ -111,4 +117,17 @@ void frmAbout::paintEvent(QPaintEvent* event) {
 
 void frmAbout::cmdOK_Click() {
     close();
+}
+
+void frmAbout::cmdSysInfo_Click() {
+    StartSysInfo();
+}
+
+void frmAbout::StartSysInfo() {
+    help::StartSysInfo(services_);
+}
+
+bool frmAbout::GetKeyValue(std::int32_t& KeyRoot, std::string& KeyName, std::string& SubKeyRef,
+                           std::string& KeyVal) {
+    return help::GetKeyValue(services_, KeyRoot, KeyName, SubKeyRef, KeyVal);
 }

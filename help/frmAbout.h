@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <cstdint>
+#include <string>
+
+#include "help/SysInfoLauncher.h"
 
 class QLabel;
 class QPushButton;
@@ -20,6 +24,12 @@ class frmAbout : public QDialog {
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdSysInfo = nullptr;
 
+    // Starts the system-information tool, or says that it is unavailable.
+    void StartSysInfo();
+    // Reads one registry value as text; see help::GetKeyValue.
+    bool GetKeyValue(std::int32_t& KeyRoot, std::string& KeyName, std::string& SubKeyRef,
+                     std::string& KeyVal);
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -27,4 +37,8 @@ class frmAbout : public QDialog {
   private slots:
     void Form_Load();
     void cmdOK_Click();
+    void cmdSysInfo_Click();
+
+  private:
+    help::SysInfoServices services_;
 };

@@ -5,6 +5,7 @@
 #include "app/WindowTestSupport.h"
 #include "help/frmAbout.h"
 #include "help/frmInst.h"
+#include "platform/StandInRegistry.h"
 
 namespace {
 
@@ -122,6 +123,58 @@ TEST_F(HelpWindowsTest, AboutControlsStandWhereTheDesignPutsThemAndTabInOrder) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next);
     }
+}
+
+class SystemInfoButtonTest : public HelpWindowsTest {
+  protected:
+    void SetUp() override {
+        HelpWindowsTest::SetUp();
+        platform::registry::SetStandInContent({});  // no system-information tool anywhere
+        window->mnuHelpAbout->trigger();
+        about = window->aboutWindow;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+    }
+    void TearDown() override { platform::registry::RestoreDesktopRegistry(); }
+
+    void ExpectUnavailableMessages(std::size_t count) {
+        ASSERT_EQ(recorder.messages.size(), count);
+        for (const platform::Message& message : recorder.messages) {
+            EXPECT_EQ(message.text, "System Information Is Unavailable At This Time");
+            EXPECT_EQ(message.title, "Vantrel");
+            EXPECT_EQ(message.icon, platform::MessageIcon::None);
+        }
+        ASSERT_NE(about, nullptr) << "the About window stays open";
+        EXPECT_TRUE(about->isVisible());
+    }
+
+    QPointer<frmAbout> about;
+};
+
+TEST_F(SystemInfoButtonTest, ClickWithNoToolSaysItIsUnavailable) {
+    QTest::mouseClick(about->cmdSysInfo, Qt::LeftButton);
+    ExpectUnavailableMessages(1);
+}
+
+TEST_F(SystemInfoButtonTest, EnterPressesSystemInfoWhileItHasTheFocus) {
+    about->cmdSysInfo->setFocus();
+    QTest::keyClick(about->cmdSysInfo, Qt::Key_Return);
+    ExpectUnavailableMessages(1);
+}
+
+TEST_F(SystemInfoButtonTest, AltSPressesSystemInfo) {
+    QTest::keyClick(about->cmdOK, Qt::Key_S, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !recorder.messages.empty(); }));
+    ExpectUnavailableMessages(1);
+}
+
+TEST_F(SystemInfoButtonTest, GetKeyValueIsPublicAndReadsTheRegistry) {
+    platform::registry::SetStandInContent(
+        {{"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
+          {{"PATH", platform::registry::TextValue("/opt/info")}}}});
+    std::int32_t root = help::kLocalMachine;
+    std::string key = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", value = "PATH", keyVal;
+    EXPECT_TRUE(about->GetKeyValue(root, key, value, keyVal));
+    EXPECT_EQ(keyVal, "/opt/info");
 }
 
 }  // namespace

@@ -1,0 +1,114 @@
+#include "platform/Programs.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "help/SysInfoLauncher.h"
+#include "platform/StandInRegistry.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProgramsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/vantrel-programs-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        folder = pattern;
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    // A shell script that touches `marker`, then lingers for `seconds`.
+    std::string Script(const std::string& name, const std::string& marker, int seconds = 0) {
+        const fs::path path = folder / name;
+        std::ofstream(path) << "#!/bin/sh\ntouch '" << (folder / marker).string() << "'\nsleep "
+                            << seconds << "\ntouch '" << (folder / (marker + ".done")).string()
+                            << "'\n";
+        fs::permissions(path, fs::perms::owner_all);
+        return path.string();
+    }
+
+    bool Appears(const std::string& marker) {
+        for (int i = 0; i < 100 && !fs::exists(folder / marker); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return fs::exists(folder / marker);
+    }
+
+    fs::path folder;
+};
+
+TEST_F(ProgramsTest, OnlyOrdinaryVisibleFilesCount) {
+    std::ofstream(folder / "MSINFO32.EXE") << "x";
+    std::ofstream(folder / ".hidden") << "x";
+    fs::create_directory(folder / "sub");
+    EXPECT_TRUE(platform::IsOrdinaryFile((folder / "MSINFO32.EXE").string()));
+    EXPECT_TRUE(platform::IsOrdinaryFile(folder.string() + "\\MSINFO32.EXE"));
+    EXPECT_FALSE(platform::IsOrdinaryFile((folder / ".hidden").string()));
+    EXPECT_FALSE(platform::IsOrdinaryFile((folder / "sub").string()));
+    EXPECT_FALSE(platform::IsOrdinaryFile((folder / "missing").string()));
+    EXPECT_FALSE(platform::IsOrdinaryFile(""));
+}
+
+TEST_F(ProgramsTest, StartsAProgramWithoutWaitingForIt) {
+    const std::string program = Script("tool", "started", 3);
+    ASSERT_TRUE(platform::StartProgram(program));
+    EXPECT_FALSE(fs::exists(folder / "started.done")) << "it waited for the program";
+    EXPECT_TRUE(Appears("started"));
+}
+
+TEST_F(ProgramsTest, NeverThroughAShell) {
+    // A shell would run the command after the semicolon; a plain start finds no such program.
+    const std::string marker = (folder / "shell-ran").string();
+    EXPECT_FALSE(platform::StartProgram("/bin/true; touch " + marker));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_FALSE(fs::exists(marker));
+}
+
+TEST_F(ProgramsTest, WhatCannotStartIsReported) {
+    std::ofstream(folder / "plain") << "not a program";
+    fs::create_directory(folder / "dir");
+    EXPECT_FALSE(platform::StartProgram(""));
+    EXPECT_FALSE(platform::StartProgram((folder / "missing").string()));
+    EXPECT_FALSE(platform::StartProgram((folder / "plain").string()));
+    EXPECT_FALSE(platform::StartProgram((folder / "dir").string()));
+    std::ofstream(folder / "broken") << "#!/nonexistent/interpreter\n";
+    fs::permissions(folder / "broken", fs::perms::owner_all);
+    EXPECT_FALSE(platform::StartProgram((folder / "broken").string()));
+}
+
+// The desktop's registry names a system-information program found on PATH; System Info
+// starts it.
+TEST_F(ProgramsTest, SystemInfoStartsTheProgramFoundOnPath) {
+    Script("hardinfo", "hardinfo-ran");
+    const std::string savedPath = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
+    ::setenv("PATH", (folder.string() + ":" + savedPath).c_str(), 1);
+    platform::registry::RestoreDesktopRegistry();
+    std::vector<std::string> messages;
+    help::StartSysInfo(
+        help::PlatformSysInfoServices([&](const std::string& text) { messages.push_back(text); }));
+    ::setenv("PATH", savedPath.c_str(), 1);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(Appears("hardinfo-ran"));
+}
+
+TEST_F(ProgramsTest, SystemInfoWithNoProgramOnPathSaysItIsUnavailable) {
+    const std::string savedPath = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
+    ::setenv("PATH", folder.c_str(), 1);
+    platform::registry::RestoreDesktopRegistry();
+    std::vector<std::string> messages;
+    help::StartSysInfo(
+        help::PlatformSysInfoServices([&](const std::string& text) { messages.push_back(text); }));
+    ::setenv("PATH", savedPath.c_str(), 1);
+    EXPECT_EQ(messages, std::vector<std::string>{help::kSysInfoUnavailable});
+}
+
+}  // namespace

@@ -3,6 +3,7 @@
 #include "app/AppIcon.h"
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
+#include "platform/WindowHints.h"
 
 namespace help {
 
@@ -14,6 +15,7 @@ void ApplyHelpWindowStyle(QDialog* window, int clientWidthTwips, int clientHeigh
     window->setFont(platform::Font(platform::kDialogFontFamily, 8));
     window->setFixedSize(platform::TwipsToPixels(clientWidthTwips),
                          platform::TwipsToPixels(clientHeightTwips));
+    platform::KeepOutOfTaskbar(window);
 }
 
 }  // namespace help

@@ -11,12 +11,14 @@ namespace {
 static_assert(sizeof(Handle) == sizeof(HKEY) && sizeof(Status) == sizeof(LONG) &&
               sizeof(std::uint32_t) == sizeof(DWORD));
 
-FARPROC LookUp(HMODULE library, const char* name) {
+template <typename Function>
+Function LookUp(HMODULE library, const char* name) {
     const FARPROC function = library != nullptr ? GetProcAddress(library, name) : nullptr;
     if (function == nullptr) {
         throw std::runtime_error(std::string("registry function not found: ") + name);
     }
-    return function;
+    // Through the generic function type, which any function pointer may be cast to and from.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(function));
 }
 
 }  // namespace
@@ -25,10 +27,9 @@ const Functions& Advapi32() {
     static const Functions functions = [] {
         const HMODULE library = LoadLibraryA("advapi32.dll");
         return Functions{
-            reinterpret_cast<decltype(Functions::RegOpenKeyExA)>(LookUp(library, "RegOpenKeyExA")),
-            reinterpret_cast<decltype(Functions::RegQueryValueExA)>(
-                LookUp(library, "RegQueryValueExA")),
-            reinterpret_cast<decltype(Functions::RegCloseKey)>(LookUp(library, "RegCloseKey")),
+            LookUp<decltype(Functions::RegOpenKeyExA)>(library, "RegOpenKeyExA"),
+            LookUp<decltype(Functions::RegQueryValueExA)>(library, "RegQueryValueExA"),
+            LookUp<decltype(Functions::RegCloseKey)>(library, "RegCloseKey"),
         };
     }();
     return functions;

@@ -14,6 +14,7 @@
 #include "app/AppIcon.h"
 #include "app/AppInfo.h"
 #include "app/CountBox.h"
+#include "app/ResultLabel.h"
 #include "grades/ClassStatistics.h"
 #include "grades/ParseCount.h"
 #include "help/frmAbout.h"
@@ -70,14 +71,25 @@ QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QLabel* MakeLabel(QWidget* parent, std::string_view name, const QString& text, const QRect& rect,
-                  Qt::Alignment alignment) {
-    auto* label = new QLabel(text, parent);
+QLabel* PlaceLabel(QLabel* label, std::string_view name, const QRect& rect,
+                   Qt::Alignment alignment) {
     label->setObjectName(Text(name));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment | Qt::AlignTop);
     label->setGeometry(rect);
     return label;
+}
+
+QLabel* MakeLabel(QWidget* parent, std::string_view name, const QString& text, const QRect& rect,
+                  Qt::Alignment alignment) {
+    return PlaceLabel(new QLabel(text, parent), name, rect, alignment);
+}
+
+// An initially empty, left-aligned label that shows a result.
+QLabel* MakeResultLabel(QWidget* parent, std::string_view name, const QRect& rect,
+                        const QString& accessibleName, const QString& accessibleDescription) {
+    return PlaceLabel(new ResultLabel(accessibleName, accessibleDescription, parent), name, rect,
+                      Qt::AlignLeft);
 }
 
 // A fixed caption whose width follows its text.
@@ -194,12 +206,14 @@ void frmMain::BuildGradeColumns() {
         box->setMaxLength(std::numeric_limits<int>::max());  // no limit on the text's length
         box->setToolTip(
             QStringLiteral("Enter the number of %1 students").arg(Text(category.grade)));
+        box->setAccessibleName(QStringLiteral("%1 students").arg(Text(category.grade)));
         this->*kBoxMembers[i] = box;
 
-        this->*kPercentMembers[i] =
-            MakeLabel(clientArea, category.percentLabel, QString(),
-                      TwipsRect(column.percentLeft, kPercentTop, kPercentWidth, kPercentHeight),
-                      Qt::AlignLeft);
+        this->*kPercentMembers[i] = MakeResultLabel(
+            clientArea, category.percentLabel,
+            TwipsRect(column.percentLeft, kPercentTop, kPercentWidth, kPercentHeight),
+            QStringLiteral("Share of %1 students").arg(Text(category.grade)),
+            QStringLiteral("Percentage of the class with grade %1").arg(Text(category.grade)));
     }
 }
 
@@ -212,14 +226,16 @@ void frmMain::BuildResultsAndButtons() {
     Label11 = MakeSizedLabel(clientArea, "Label11", QStringLiteral("Total Students"), 2040, 2160,
                              270, large);
     Label11->resize(TwipsRect(0, 0, 1665, 0).width(), Label11->height());
-    capStudents = MakeLabel(clientArea, "capStudents", QString(), TwipsRect(3840, 2160, 975, 270),
-                            Qt::AlignLeft);
+    capStudents = MakeResultLabel(clientArea, "capStudents", TwipsRect(3840, 2160, 975, 270),
+                                  QStringLiteral("Total Students"),
+                                  QStringLiteral("Number of students in the class"));
     capStudents->setFont(large);
     Label10 =
         MakeSizedLabel(clientArea, "Label10", QStringLiteral("GPA is"), 2880, 2640, 270, large);
     Label10->resize(TwipsRect(0, 0, 795, 0).width(), Label10->height());
-    Capresult = MakeLabel(clientArea, "Capresult", QString(), TwipsRect(3720, 2640, 975, 270),
-                          Qt::AlignLeft);
+    Capresult =
+        MakeResultLabel(clientArea, "Capresult", TwipsRect(3720, 2640, 975, 270),
+                        QStringLiteral("GPA"), QStringLiteral("Grade point average of the class"));
     Capresult->setFont(large);
     complements =
         MakeSizedLabel(clientArea, "complements", QStringLiteral("With the complements of"), 45,

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+
 #include "app/WindowTestSupport.h"
 
 namespace {
@@ -217,6 +219,28 @@ TEST_F(CalculateTest, EscInABoxClearsEverything) {
     EXPECT_EQ(window->cmdcalculate->text(), "Calculate");
     EXPECT_EQ(QApplication::focusWidget(), window->txtAplus);
     EXPECT_TRUE(recorder.messages.empty());
+}
+
+// What a screen reader gets: each result by its own name, with the shown text as its text.
+TEST_F(CalculateTest, ScreenReadersReadEveryResultByName) {
+    Type(window->txtAplus, "1");
+    Type(window->txtCplus, "31");
+    PressEnterIn(window->txtCplus);
+    auto read = [](QWidget* widget) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        QAccessibleTextInterface* text = accessible->textInterface();
+        return std::make_pair(accessible->text(QAccessible::Name),
+                              text != nullptr ? text->text(0, text->characterCount()) : "?");
+    };
+    EXPECT_EQ(read(window->Capresult), std::make_pair(QString("GPA"), QString("2.55")));
+    EXPECT_EQ(read(window->capStudents), std::make_pair(QString("Total Students"), QString("32")));
+    EXPECT_EQ(read(window->capAplus),
+              std::make_pair(QString("Share of A+ students"), QString("3.13%")));
+    EXPECT_EQ(read(window->capIC),
+              std::make_pair(QString("Share of IC students"), QString("0.00%")));
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(window->txtCplus);
+    EXPECT_EQ(box->text(QAccessible::Name), "C+ students");
+    EXPECT_EQ(box->text(QAccessible::Description), "Enter the number of C+ students");
 }
 
 }  // namespace

@@ -18,7 +18,8 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$runtime/xvfb.log" 2>&1
 pids+=($!)
 for _ in $(seq 100); do [ -s "$runtime/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$runtime/display")"
-export XDG_RUNTIME_DIR=$runtime DBUS_SESSION_BUS_ADDRESS=disabled:
+# A session bus of the caller's (for the accessibility bus) is kept; otherwise none at all.
+export XDG_RUNTIME_DIR=$runtime DBUS_SESSION_BUS_ADDRESS=${DBUS_SESSION_BUS_ADDRESS:-disabled:}
 unset QT_QPA_PLATFORM
 openbox >"$runtime/openbox.log" 2>&1 &
 pids+=($!)

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Installs the built program into a scratch prefix and checks what a desktop finds there; then
+# builds the Debian package, checks its dependencies and contents, and starts the program from
+# the unpacked package. Runs under with-xvfb.sh.  Usage: check-install.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAILED: $*" >&2; exit 1; }
+
+# cmake --install: the program, the desktop entry, the icons, the AppStream data.
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+for file in bin/vantrel share/applications/org.example.Vantrel.desktop \
+    share/icons/hicolor/16x16/apps/org.example.Vantrel.png \
+    share/icons/hicolor/32x32/apps/org.example.Vantrel.png \
+    share/metainfo/org.example.Vantrel.metainfo.xml; do
+    [ -f "$work/prefix/$file" ] || fail "not installed: $file"
+done
+desktop-file-validate "$work/prefix/share/applications/org.example.Vantrel.desktop"
+appstreamcli validate --no-net "$work/prefix/share/metainfo/org.example.Vantrel.metainfo.xml"
+grep -q '<release version="1.0.1"' "$work/prefix/share/metainfo/org.example.Vantrel.metainfo.xml" ||
+    fail "the AppStream data does not give version 1.0.1"
+for size in 16 32; do
+    geometry=$(identify -format '%wx%h' \
+        "$work/prefix/share/icons/hicolor/${size}x${size}/apps/org.example.Vantrel.png")
+    [ "$geometry" = "${size}x${size}" ] || fail "the ${size}-pixel icon is $geometry"
+done
+
+# The Debian package.
+(cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
+deb=$(find "$work/package" -maxdepth 1 -name 'vantrel_*.deb' | head -n 1)
+[ -n "$deb" ] || fail "cpack made no package"
+echo "package: $(basename "$deb")"
+[ "$(dpkg-deb -f "$deb" Version)" = "1.0.1" ] || fail "the package version is not 1.0.1"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "depends: $depends"
+for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
+    libxcb1 qt6-qpa-plugins fonts-liberation; do
+    [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "the package does not depend on $needed"
+done
+contents=$(dpkg-deb -c "$deb")
+for file in ./usr/bin/vantrel ./usr/share/applications/org.example.Vantrel.desktop \
+    ./usr/share/icons/hicolor/32x32/apps/org.example.Vantrel.png \
+    ./usr/share/metainfo/org.example.Vantrel.metainfo.xml; do
+    grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
+done
+# Its dependencies can be met from Debian's packages (a dry run; nothing is installed).
+apt-get install --simulate -qq "$deb" >/dev/null || fail "the package cannot be installed"
+
+# Unpacked into a clean root, the installed program starts and shows its window.
+dpkg-deb -x "$deb" "$work/root"
+"$work/root/usr/bin/vantrel" >"$work/program.log" 2>&1 &
+pid=$!
+pids+=("$pid")
+for _ in $(seq 100); do
+    xdotool search --all --pid "$pid" --onlyvisible --name '^Vantrel$' >/dev/null 2>&1 && break
+    sleep 0.1
+done
+xdotool search --all --pid "$pid" --onlyvisible --name '^Vantrel$' >/dev/null ||
+    fail "the packaged program showed no window"
+echo "install and package: all checks passed"

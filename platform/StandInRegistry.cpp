@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -124,7 +123,7 @@ Status QueryValue(Handle key, const char* valueName, std::uint32_t* reserved, st
     if (size > room) {
         return kMoreData;
     }
-    std::memcpy(data, value->second.data.data(), size);
+    std::copy(value->second.data.begin(), value->second.data.end(), data);
     return kSuccess;
 }
 

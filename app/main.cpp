@@ -1,13 +1,11 @@
 #include <QApplication>
 
-#include "app/AppIcon.h"
+#include "app/Startup.h"
 #include "app/frmMain.h"
-#include "platform/Fonts.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(AppIcon());
-    platform::InstallFontSubstitutes();
+    PrepareApplication();
 
     frmMain window;
     window.show();

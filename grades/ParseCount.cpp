@@ -17,6 +17,17 @@ class Reader {
         ++pos_;
         SkipBlanks();
     }
+    // The run of characters from here that all pass the test, up to the next blank or other.
+    template <bool (*Passes)(char)>
+    std::string_view TakeRun() {
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && Passes(text_[pos_])) {
+            ++pos_;
+        }
+        const std::string_view run = text_.substr(start, pos_ - start);
+        SkipBlanks();
+        return run;
+    }
 
   private:
     void SkipBlanks() {
@@ -42,18 +53,24 @@ char Upper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-std::string ReadDigits(Reader& in, bool (*isDigit)(char)) {
-    std::string digits;
-    while (isDigit(in.Peek())) {
-        digits += in.Peek();
-        in.Next();
+// The digits from here on, blanks between them left out. Where they stand together, as they
+// mostly do, they are a view of the text; otherwise they are gathered in `gathered`.
+template <bool (*IsDigit)(char)>
+std::string_view ReadDigits(Reader& in, std::string& gathered) {
+    const std::string_view run = in.TakeRun<IsDigit>();
+    if (!IsDigit(in.Peek())) {
+        return run;
     }
-    return digits;
+    gathered.assign(run);
+    while (IsDigit(in.Peek())) {
+        gathered += in.TakeRun<IsDigit>();
+    }
+    return gathered;
 }
 
 // Three octal digits are nine bits and four of them make three hexadecimal digits, so octal
 // text can be rewritten as hexadecimal text and converted with correct rounding.
-std::string OctalToHex(const std::string& octal) {
+std::string OctalToHex(std::string_view octal) {
     std::string padded(((octal.size() + 3) / 4) * 4 - octal.size(), '0');
     padded += octal;
     static constexpr char kHex[] = "0123456789ABCDEF";
@@ -71,7 +88,7 @@ std::string OctalToHex(const std::string& octal) {
     return hex;
 }
 
-double ConvertHex(const std::string& hex) {
+double ConvertHex(std::string_view hex) {
     if (hex.empty()) {
         return 0.0;
     }
@@ -87,30 +104,72 @@ double ConvertHex(const std::string& hex) {
 // "&H1F" or "&O17"; the reader stands on the letter after the ampersand.
 double ReadRadixNumber(Reader& in) {
     const char radix = Upper(in.Peek());
+    std::string gathered;
     if (radix == 'H') {
         in.Next();
-        return ConvertHex(ReadDigits(in, IsHexDigit));
+        return ConvertHex(ReadDigits<IsHexDigit>(in, gathered));
     }
     if (radix == 'O') {
         in.Next();
-        const std::string octal = ReadDigits(in, IsOctalDigit);
+        const std::string_view octal = ReadDigits<IsOctalDigit>(in, gathered);
         return octal.empty() ? 0.0 : ConvertHex(OctalToHex(octal));
     }
     return 0.0;
 }
 
-// Decides what an out-of-range decimal number was: too large (infinity) or too small (zero).
-// The power of ten of its leading digit is enough, since only far-out numbers get here.
-double OutOfRangeValue(const std::string& whole, const std::string& fraction, long long exponent) {
-    const std::size_t firstWhole = whole.find_first_not_of('0');
+bool AllZeros(std::string_view digits) {
+    return digits.find_first_not_of('0') == std::string_view::npos;
+}
+
+// More significant digits than this never change how a decimal number rounds to a double (a
+// halfway point between two doubles has at most 767); beyond them only whether anything
+// nonzero follows counts.
+constexpr std::size_t kSignificantDigits = 800;
+
+// whole.fraction times ten to the exponent, correctly rounded; infinity when too large.
+double ConvertDecimal(std::string_view whole, std::string_view fraction, long long exponent) {
+    // The significant digits are `first` then `second`; `magnitude` places the point so that
+    // the number lies below 10 to the magnitude.
+    std::string_view first = whole;
+    std::string_view second = fraction;
     long long magnitude = 0;
-    if (firstWhole != std::string::npos) {
-        magnitude = static_cast<long long>(whole.size() - firstWhole);
+    if (const std::size_t lead = whole.find_first_not_of('0'); lead != std::string_view::npos) {
+        first = whole.substr(lead);
+        magnitude = static_cast<long long>(first.size());
     } else {
-        const std::size_t firstFraction = fraction.find_first_not_of('0');
-        magnitude = firstFraction == std::string::npos ? 0 : -static_cast<long long>(firstFraction);
+        const std::size_t fractionLead = fraction.find_first_not_of('0');
+        if (fractionLead == std::string_view::npos) {
+            return 0.0;
+        }
+        first = fraction.substr(fractionLead);
+        second = {};
+        magnitude = -static_cast<long long>(fractionLead);
     }
-    return magnitude + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    magnitude += exponent;
+    if (magnitude > 310) {
+        return std::numeric_limits<double>::infinity();
+    }
+    if (magnitude < -330) {
+        return 0.0;
+    }
+
+    const std::string_view firstKept = first.substr(0, kSignificantDigits);
+    const std::string_view secondKept = second.substr(0, kSignificantDigits - firstKept.size());
+    std::string number;
+    number.reserve(kSignificantDigits + 24);
+    number.append(firstKept).append(secondKept);
+    if (!AllZeros(first.substr(firstKept.size())) || !AllZeros(second.substr(secondKept.size()))) {
+        number += '1';  // stands for everything nonzero left out
+    }
+    number += 'e';
+    number += std::to_string(magnitude - static_cast<long long>(number.size() - 1));
+
+    double value = 0.0;
+    auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        return magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return ec == std::errc{} ? value : 0.0;
 }
 
 double ReadDecimalNumber(Reader& in) {
@@ -119,17 +178,18 @@ double ReadDecimalNumber(Reader& in) {
         negative = in.Peek() == '-';
         in.Next();
     }
-    const std::string whole = ReadDigits(in, IsDecimalDigit);
-    std::string fraction;
+    std::string wholeGathered;
+    std::string fractionGathered;
+    const std::string_view whole = ReadDigits<IsDecimalDigit>(in, wholeGathered);
+    std::string_view fraction;
     if (in.Peek() == '.') {
         in.Next();
-        fraction = ReadDigits(in, IsDecimalDigit);
+        fraction = ReadDigits<IsDecimalDigit>(in, fractionGathered);
     }
     if (whole.empty() && fraction.empty()) {
         return 0.0;
     }
 
-    std::string exponentText;
     long long exponent = 0;
     const char marker = Upper(in.Peek());
     if (marker == 'E' || marker == 'D') {
@@ -139,30 +199,15 @@ double ReadDecimalNumber(Reader& in) {
             exponentNegative = in.Peek() == '-';
             in.Next();
         }
-        const std::string digits = ReadDigits(in, IsDecimalDigit);
-        if (!digits.empty()) {
-            exponentText = (exponentNegative ? "e-" : "e") + digits;
-            for (char d : digits) {  // saturates far beyond any double's range
-                exponent = exponent < 1'000'000'000 ? exponent * 10 + (d - '0') : exponent;
-            }
-            exponent = exponentNegative ? -exponent : exponent;
+        std::string gathered;
+        for (char d : ReadDigits<IsDecimalDigit>(in, gathered)) {
+            // saturates far beyond any double's range
+            exponent = exponent < 1'000'000'000 ? exponent * 10 + (d - '0') : exponent;
         }
+        exponent = exponentNegative ? -exponent : exponent;
     }
 
-    std::string number = whole.empty() ? "0" : whole;
-    if (!fraction.empty()) {
-        number += '.';
-        number += fraction;
-    }
-    number += exponentText;
-
-    double value = 0.0;
-    auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        value = OutOfRangeValue(whole, fraction, exponent);
-    } else if (ec != std::errc{}) {
-        value = 0.0;
-    }
+    const double value = ConvertDecimal(whole, fraction, exponent);
     return negative ? -value : value;
 }
 

@@ -1,20 +1,23 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running or testing Vantrel needs, when missing.
-# Usage: scripts/install-deps.sh build|run|test
+# Usage: scripts/install-deps.sh build|run|test|bench
 set -euo pipefail
 
 build_packages=(cmake g++ make qt6-base-dev libgl-dev libxcb1-dev fonts-liberation)
 run_packages=(qt6-qpa-plugins)
 test_packages=(libgtest-dev libqt6test6 xvfb xauth xdotool x11-utils x11-xserver-utils openbox
     imagemagick cups printer-driver-cups-pdf poppler-utils dbus dbus-x11 at-spi2-core
-    python3-pyatspi desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev)
+    python3-pyatspi desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev libbenchmark-dev)
+
+bench_packages=(hyperfine time)
 
 wanted=("${build_packages[@]}")
 case "${1:-build}" in
     build) ;;
     run) wanted+=("${run_packages[@]}") ;;
     test) wanted+=("${run_packages[@]}" "${test_packages[@]}") ;;
-    *) echo "usage: $0 build|run|test" >&2; exit 2 ;;
+    bench) wanted+=("${run_packages[@]}" "${test_packages[@]}" "${bench_packages[@]}") ;;
+    *) echo "usage: $0 build|run|test|bench" >&2; exit 2 ;;
 esac
 
 missing=()

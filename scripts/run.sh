@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh run
 scripts/build.sh
-exec build/vantrel
+exec build/bin/vantrel

@@ -21,7 +21,7 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 pids+=($!)
 sleep 0.5
-build/vantrel >/dev/null 2>&1 &
+build/bin/vantrel >/dev/null 2>&1 &
 pids+=($!)
 
 wid=""

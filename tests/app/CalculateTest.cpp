@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QClipboard>
 
 #include "app/WindowTestSupport.h"
 
@@ -206,6 +207,36 @@ TEST_F(CalculateTest, AMegabyteBoxIsReadWhole) {
     PressEnterIn(window->txtC);
     EXPECT_EQ(window->capStudents->text(), "5");
     EXPECT_EQ(window->Capresult->text(), "2");
+}
+
+// A megabyte pasted with Shift+Insert, then Enter: read whole, never a crash.
+TEST_F(CalculateTest, PastedMegabytesGiveTheRightAnswer) {
+    struct PasteCase {
+        QString pasted;
+        QString gpa;  // empty: refused with "Invalid Entry"
+    };
+    const QString megabyte(1 << 20, '7');
+    const PasteCase cases[] = {
+        {megabyte, ""},                                                    // too large for a double
+        {"12abc" + QString(1 << 20, 'x'), "4"},                            // mixed text stops early
+        {QString(1 << 20, '0') + "3", "4"},                                // leading zeros
+        {"1" + QString(1 << 19, ' ') + "2" + megabyte.left(1 << 19), ""},  // spaced digits
+    };
+    for (const PasteCase& c : cases) {
+        recorder.messages.clear();
+        window->txtAplus->clear();
+        QApplication::clipboard()->setText(c.pasted);
+        window->txtAplus->setFocus();
+        QTest::keyClick(window->txtAplus, Qt::Key_Insert, Qt::ShiftModifier);
+        ASSERT_EQ(window->txtAplus->text().size(), c.pasted.size());
+        QTest::keyClick(window->txtAplus, Qt::Key_Return);
+        if (c.gpa.isEmpty()) {
+            ExpectInvalidEntryWarning();
+        } else {
+            EXPECT_TRUE(recorder.messages.empty());
+            EXPECT_EQ(window->Capresult->text(), c.gpa);
+        }
+    }
 }
 
 TEST_F(CalculateTest, EscInABoxClearsEverything) {

@@ -23,7 +23,9 @@ void Require(bool condition, const char* what, const std::string& text = "") {
     }
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool HasNoCommaOrSpace(const std::string& text) {
     return text.find(',') == std::string::npos && text.find(' ') == std::string::npos;
@@ -40,8 +42,8 @@ void CheckGpaText(const std::string& text) {
     }
     if (point != std::string::npos) {
         const std::string decimals = text.substr(point + 1);
-        Require(!decimals.empty() && decimals.size() <= 2 && decimals.back() != '0',
-                "GPA decimals", text);
+        Require(!decimals.empty() && decimals.size() <= 2 && decimals.back() != '0', "GPA decimals",
+                text);
         for (char c : decimals) {
             Require(IsDigit(c), "GPA decimal digits", text);
         }

@@ -74,6 +74,13 @@ TEST(ParseCount, RoundsCorrectlyLikeTheDecimalText) {
     EXPECT_EQ(ParseCount("9007199254740993"), 9007199254740992.0);  // ties to even
     EXPECT_EQ(ParseCount("9007199254740993000000000000000000001e-21"), 9007199254740994.0);
     EXPECT_EQ(ParseCount("&H20000000000001"), 9007199254740992.0);
+    // A digit far beyond the others still decides a tie.
+    const std::string tie = "9007199254740993." + std::string(5000, '0');
+    EXPECT_EQ(ParseCount(tie), 9007199254740992.0);
+    EXPECT_EQ(ParseCount(tie + "1"), 9007199254740994.0);
+    EXPECT_EQ(ParseCount("9007199254740993" + std::string(900, '0') + "1e-901"),
+              9007199254740994.0);
+    EXPECT_EQ(ParseCount(std::string(2000, '0') + "0.5"), 0.5);
     EXPECT_EQ(ParseCount("&O400000000000000001"), 9007199254740992.0);
 }
 

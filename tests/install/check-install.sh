@@ -15,7 +15,7 @@ fail() { echo "FAILED: $*" >&2; exit 1; }
 
 # cmake --install: the program, the desktop entry, the icons, the AppStream data.
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
-for file in bin/vantrel share/applications/org.example.Vantrel.desktop \
+for file in bin/vantrel lib/vantrel/libvantrel_print.so share/applications/org.example.Vantrel.desktop \
     share/icons/hicolor/16x16/apps/org.example.Vantrel.png \
     share/icons/hicolor/32x32/apps/org.example.Vantrel.png \
     share/metainfo/org.example.Vantrel.metainfo.xml; do
@@ -44,7 +44,8 @@ for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6print
     [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "the package does not depend on $needed"
 done
 contents=$(dpkg-deb -c "$deb")
-for file in ./usr/bin/vantrel ./usr/share/applications/org.example.Vantrel.desktop \
+for file in ./usr/bin/vantrel ./usr/lib/vantrel/libvantrel_print.so \
+    ./usr/share/applications/org.example.Vantrel.desktop \
     ./usr/share/icons/hicolor/32x32/apps/org.example.Vantrel.png \
     ./usr/share/metainfo/org.example.Vantrel.metainfo.xml; do
     grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"

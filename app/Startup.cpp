@@ -1,0 +1,14 @@
+#include "app/Startup.h"
+
+#include <QApplication>
+
+#include "app/AppIcon.h"
+#include "platform/Fonts.h"
+
+void PrepareApplication() {
+    QApplication::setWindowIcon(AppIcon());
+    platform::InstallFontSubstitutes();
+    // Message boxes and menus use the dialog font, as they do on the platform the program
+    // comes from; it also spares loading the desktop's own face at start-up.
+    QApplication::setFont(platform::Font(platform::kDialogFontFamily, 8));
+}

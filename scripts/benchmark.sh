@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Measures what README's Performance section reports: ParseCount and a whole Calculate (Google
+# Benchmark), and start-up to the first painted window with its peak memory, side by side with a
+# bare Qt window built in the same tree. Start-up runs on a private Xvfb display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh bench
+scripts/build.sh >/dev/null
+
+echo "== ParseCount"
+build/tests/grades_benchmark --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    --benchmark_filter=. 2>/dev/null | grep -E 'median|Benchmark'
+echo "== Calculate on ten boxes of 1 MB, and a paste of 1 MB (offscreen)"
+build/tests/calculate_benchmark --benchmark_repetitions=5 \
+    --benchmark_report_aggregates_only=true 2>/dev/null | grep -E 'median|Benchmark'
+
+echo "== Start-up to the first painted window, under Xvfb"
+bash tests/xserver/with-xvfb.sh bash scripts/startup-timing.sh build/tests/startup_probe \
+    build/tests/startup_baseline

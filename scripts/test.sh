@@ -19,7 +19,7 @@ logs=$PWD/build-sanitize/sanitizer-logs
 rm -rf "$logs"
 mkdir -p "$logs"
 # Reports go to files, so that those of programs the tests start are seen too.
-export ASAN_OPTIONS="log_path=$logs/asan:detect_leaks=1:strict_string_checks=1"
+export ASAN_OPTIONS="log_path=$logs/asan:detect_leaks=1"
 export UBSAN_OPTIONS="log_path=$logs/ubsan:print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
 status=0

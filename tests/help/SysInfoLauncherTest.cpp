@@ -82,6 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"OneByte", registry::TextValue("x", false), true, "x"},
         ValueCase{"Text1023", registry::TextValue(std::string(1023, 'p')), true,
                   std::string(1023, 'p')},
+        ValueCase{"Bytes1023NoNul", registry::TextValue(std::string(1023, 'p'), false), true,
+                  std::string(1023, 'p')},
         ValueCase{"Bytes1024NoNul", registry::TextValue(std::string(1024, 'p'), false), true,
                   std::string(1024, 'p')},
         ValueCase{"Bytes1025", registry::TextValue(std::string(1024, 'p')), false, ""},

@@ -19,6 +19,8 @@ import pyatspi
 PROGRAM = os.environ["VANTREL_PROGRAM"]
 ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS", "")
 GRADES = ["A+", "A", "B+", "B", "C+", "C", "D+", "D", "F", "IC"]
+INSTRUCTIONS = "^How to use\\.\\.\\.$"  # window titles, as xdotool patterns
+ABOUT = "^About Vantrel$"
 MISSING_ENTRY = "Please enter the number of students according to their grades"
 
 
@@ -192,6 +194,12 @@ class DesktopTest(unittest.TestCase):
             if index < len(counts) - 1:
                 keys("Tab")
 
+    def open_from_main(self, program, key, title_pattern):
+        """Presses a key in the main window and returns the window it opens."""
+        program.activate(program.main_window)
+        keys(key)
+        return wait_until(lambda: program.x_window(title_pattern), "a window " + title_pattern)
+
     def dismiss_alert(self, program, expected):
         wait_until(program.alert, "a message box")
         self.assertEqual(program.alert(), expected)
@@ -323,39 +331,31 @@ class MainWindowTest(DesktopTest):
 class HelpWindowsTest(DesktopTest):
     def test_each_help_window_opens_once_and_closes_as_it_should(self):
         program = self.start()
-        keys("F5")
-        instructions = wait_until(lambda: program.x_window("^How to use\\.\\.\\.$"),
-                                  "the instructions")
-        program.activate(program.main_window)
-        keys("F5")
-        self.assertEqual(program.x_windows("^How to use\\.\\.\\.$"), [instructions])
+        instructions = self.open_from_main(program, "F5", INSTRUCTIONS)
+        self.assertEqual(self.open_from_main(program, "F5", INSTRUCTIONS), instructions)
+        self.assertEqual(program.x_windows(INSTRUCTIONS), [instructions])
         text = program.find("How to use...", "dialog")
         self.assertTrue(any(
             text.getChildAtIndex(i).name.startswith("1. Fill in the number of students")
             for i in range(text.childCount)))
         program.screenshot(instructions, "instructions-window")
 
-        program.activate(program.main_window)
-        keys("F6")
-        about = wait_until(lambda: program.x_window("^About Vantrel$"), "the About window")
-        program.activate(program.main_window)
-        keys("F6")
-        self.assertEqual(program.x_windows("^About Vantrel$"), [about])
+        about = self.open_from_main(program, "F6", ABOUT)
+        self.assertEqual(self.open_from_main(program, "F6", ABOUT), about)
+        self.assertEqual(program.x_windows(ABOUT), [about])
         program.find("Version 1.0.1", "label")
         program.screenshot(about, "about-window")
 
         # Both are off the taskbar; the main window is on it.
-        for window in (instructions, about):
+        for window, skips in ((instructions, True), (about, True), (program.main_window, False)):
             state = subprocess.run(["xprop", "-id", window, "_NET_WM_STATE"],
                                    capture_output=True, text=True).stdout
-            self.assertIn("SKIP_TASKBAR", state)
+            self.assertEqual("SKIP_TASKBAR" in state, skips)
 
         program.activate(about)
         keys("Escape")
         wait_until(lambda: ("dialog", "About Vantrel") not in program.windows(), "Esc to close")
-        program.activate(program.main_window)
-        keys("F6")
-        program.activate(wait_until(lambda: program.x_window("^About Vantrel$"), "About"))
+        program.activate(self.open_from_main(program, "F6", ABOUT))
         keys("Return")
         wait_until(lambda: ("dialog", "About Vantrel") not in program.windows(), "Enter to close")
 
@@ -369,9 +369,7 @@ class HelpWindowsTest(DesktopTest):
 
     def test_closing_the_main_window_leaves_a_help_window_and_the_program_running(self):
         program = self.start()
-        keys("F5")
-        instructions = wait_until(lambda: program.x_window("^How to use\\.\\.\\.$"),
-                                  "the instructions")
+        instructions = self.open_from_main(program, "F5", INSTRUCTIONS)
         program.activate(program.main_window)
         keys("alt+F4")
         wait_until(lambda: program.x_window("^Vantrel$") is None, "the main window to close")
@@ -384,11 +382,8 @@ class HelpWindowsTest(DesktopTest):
 
     def test_exit_closes_every_window(self):
         program = self.start()
-        keys("F5")
-        wait_until(lambda: program.x_window("^How to use\\.\\.\\.$"), "the instructions")
-        program.activate(program.main_window)
-        keys("F6")
-        wait_until(lambda: program.x_window("^About Vantrel$"), "the About window")
+        self.open_from_main(program, "F5", INSTRUCTIONS)
+        self.open_from_main(program, "F6", ABOUT)
         program.activate(program.main_window)
         keys("alt+x")
         program.wait_for_exit()
@@ -403,18 +398,14 @@ class HelpWindowsTest(DesktopTest):
         os.chmod(tool, 0o755)
 
         program = self.start(path_prefix=folder)
-        keys("F6")
-        program.activate(wait_until(lambda: program.x_window("^About Vantrel$"), "About"))
+        program.activate(self.open_from_main(program, "F6", ABOUT))
         keys("alt+s")
         wait_until(lambda: os.path.exists(marker), "System Info to start the program")
         self.assertIn(("dialog", "About Vantrel"), program.windows())
 
     def test_system_info_without_a_tool_says_so(self):
-        folder = tempfile.mkdtemp()
-        self.addCleanup(shutil.rmtree, folder)
         program = self.start()
-        keys("F6")
-        program.activate(wait_until(lambda: program.x_window("^About Vantrel$"), "About"))
+        program.activate(self.open_from_main(program, "F6", ABOUT))
         keys("Tab", "Return")  # Enter on System Info presses it
         self.dismiss_alert(program, ("Vantrel", "System Information Is Unavailable At This Time"))
         self.assertIn(("dialog", "About Vantrel"), program.windows())

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 
 #include "app/CountBoxKeyFilter.h"
-#include "platform/MessageBox.h"
+#include "app/Warnings.h"
 
 namespace {
 
@@ -44,8 +44,7 @@ int CountBox::RefusedCount(const QString& characters) {
 
 void CountBox::WarnOfRefused(int refused) {
     for (int i = 0; i < refused; ++i) {
-        platform::ShowMessage(window(), {QStringLiteral("Invalid Entry"), QStringLiteral("Warning"),
-                                         platform::MessageIcon::None});
+        ShowInvalidEntryWarning(window());
     }
 }
 

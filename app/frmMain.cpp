@@ -15,6 +15,7 @@
 #include "app/AppInfo.h"
 #include "app/CountBox.h"
 #include "app/ResultLabel.h"
+#include "app/Warnings.h"
 #include "grades/ClassStatistics.h"
 #include "grades/ParseCount.h"
 #include "help/frmAbout.h"
@@ -109,18 +110,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
     button->setFont(font);
     button->setToolTip(QString::fromUtf8(toolTip));
     return button;
-}
-
-void ShowMissingEntryWarning(QWidget* parent) {
-    platform::ShowMessage(parent,
-                          {QStringLiteral("Please enter the number of students according to "
-                                          "their grades"),
-                           QStringLiteral("Warning"), platform::MessageIcon::Warning});
-}
-
-void ShowInvalidEntryWarning(QWidget* parent) {
-    platform::ShowMessage(parent, {QStringLiteral("Invalid Entry"), QStringLiteral("Warning"),
-                                   platform::MessageIcon::None});
 }
 
 }  // namespace

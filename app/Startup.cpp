@@ -3,9 +3,11 @@
 #include <QApplication>
 
 #include "app/AppIcon.h"
+#include "app/DeferredIconStyle.h"
 #include "platform/Fonts.h"
 
 void PrepareApplication() {
+    QApplication::setStyle(new DeferredIconStyle(QApplication::style()->name()));
     QApplication::setWindowIcon(AppIcon());
     platform::InstallFontSubstitutes();
     // Message boxes and menus use the dialog font, as they do on the platform the program

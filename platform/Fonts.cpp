@@ -1,7 +1,5 @@
 #include "platform/Fonts.h"
 
-#include <QStringList>
-
 namespace platform {
 namespace {
 
@@ -17,13 +15,16 @@ void InstallFontSubstitutes() {
 }
 
 QFont Font(const char* family, double pointSize, bool bold, bool italic) {
-    // The stand-in is asked for by name first, which spares the font system a search for
-    // substitutes of a face it does not have.
+    // Only the installed face is named: a face the system lacks, or a second family, would make
+    // the font system look for fallback faces at once rather than when a glyph is missing.
     QFont font;
-    font.setFamilies(QStringList{QString::fromLatin1(kStandInFamily), QString::fromLatin1(family)});
+    font.setFamily(QFont::substitute(QString::fromLatin1(family)));
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setItalic(italic);
+    // Latin text needs no shaping. Without it the text is set without pair kerning, as the
+    // classic Windows controls set it, and start-up spares loading the text shaper.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

@@ -11,7 +11,8 @@ inline constexpr char kArialFamily[] = "Arial";
 // Maps the classic Windows faces to the installed faces that stand in for them.
 void InstallFontSubstitutes();
 
-// A font of the given face and size in points, e.g. Font(kArialFamily, 12, true, true).
+// A font of the given face and size in points, e.g. Font(kArialFamily, 12, true, true), drawn
+// with the face that stands in for it once InstallFontSubstitutes has run.
 QFont Font(const char* family, double pointSize, bool bold = false, bool italic = false);
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -122,6 +123,15 @@ TEST_P(ControlFont, HasTheDesignsFontInAMetricCompatibleFace) {
     EXPECT_EQ(info.bold(), GetParam().bold);
     EXPECT_EQ(info.italic(), GetParam().italic);
 }
+// The classic controls set text without pair kerning: "AV" is as wide as "A" and "V" apart.
+TEST_P(ControlFont, SetsTextWithoutPairKerning) {
+    auto* control = window->findChild<QWidget*>(QString::fromUtf8(GetParam().name));
+    ASSERT_NE(control, nullptr);
+    const QFontMetricsF metrics(control->font());
+    EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(QStringLiteral("AV")),
+                     metrics.horizontalAdvance(QStringLiteral("A")) +
+                         metrics.horizontalAdvance(QStringLiteral("V")));
+}
 INSTANTIATE_TEST_SUITE_P(
     Design, ControlFont,
     ::testing::Values(FontCase{"heading", 15.75, true, true}, FontCase{"Aplus", 12, true, true},
@@ -173,3 +183,16 @@ TEST_F(MainWindowTest, TabRunsThroughTheBoxesInGradeOrderThenTheButtons) {
 }
 
 }  // namespace
+
+// The boxes' face has no glyph for some characters a person may paste; another installed face
+// must still draw them rather than an empty box.
+TEST_F(MainWindowTest, BoxShowsAPastedCharacterItsFaceLacks) {
+    const char32_t doubleIntegral = U'\x2230';
+    if (!QFontDatabase::families().contains(QStringLiteral("DejaVu Sans"))) {
+        GTEST_SKIP() << "needs DejaVu Sans, which has the character";
+    }
+    QFont standInAlone = window->txtA->font();
+    standInAlone.setStyleStrategy(QFont::NoFontMerging);
+    ASSERT_FALSE(QFontMetrics(standInAlone).inFontUcs4(doubleIntegral));
+    EXPECT_TRUE(QFontMetrics(window->txtA->font()).inFontUcs4(doubleIntegral));
+}

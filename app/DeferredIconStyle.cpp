@@ -1,7 +1,6 @@
 #include "app/DeferredIconStyle.h"
 
 #include <QIconEngine>
-#include <QPainter>
 #include <QPointer>
 #include <optional>
 

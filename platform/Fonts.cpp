@@ -1,6 +1,14 @@
 #include "platform/Fonts.h"
 
 namespace platform {
+
+#ifdef _WIN32
+
+// Windows has the faces the program names.
+void InstallFontSubstitutes() {}
+
+#else
+
 namespace {
 
 // Liberation Sans has Arial's metrics; it is also the closest installed match in width to the
@@ -13,6 +21,8 @@ void InstallFontSubstitutes() {
     QFont::insertSubstitution(kArialFamily, kStandInFamily);
     QFont::insertSubstitution(kDialogFontFamily, kStandInFamily);
 }
+
+#endif
 
 QFont Font(const char* family, double pointSize, bool bold, bool italic) {
     // Only the installed face is named: a face the system lacks, or a second family, would make

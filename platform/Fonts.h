@@ -4,11 +4,12 @@
 
 namespace platform {
 
-// The classic dialog face; on this platform a metric-close TrueType face stands in for it.
+// The classic dialog face; where it is missing, a metric-close TrueType face stands in for it.
 inline constexpr char kDialogFontFamily[] = "MS Sans Serif";
 inline constexpr char kArialFamily[] = "Arial";
 
-// Maps the classic Windows faces to the installed faces that stand in for them.
+// Maps the classic Windows faces to the installed faces that stand in for them, where the
+// system lacks them.
 void InstallFontSubstitutes();
 
 // A font of the given face and size in points, e.g. Font(kArialFamily, 12, true, true), drawn

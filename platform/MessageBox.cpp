@@ -1,19 +1,12 @@
 #include "platform/MessageBox.h"
 
-#include <QMessageBox>
 #include <utility>
 
 #include "app/AppInfo.h"
+#include "platform/ModalBox.h"
 
 namespace platform {
 namespace {
-
-void ShowModalBox(QWidget* parent, const Message& message) {
-    const auto icon =
-        message.icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon;
-    QMessageBox box(icon, message.title, message.text, QMessageBox::Ok, parent);
-    box.exec();
-}
 
 MessageHandler& CurrentHandler() {
     static MessageHandler handler = ShowModalBox;

@@ -8,7 +8,7 @@ run_packages=(qt6-qpa-plugins)
 test_packages=(libgtest-dev libqt6test6 xvfb xauth xdotool x11-utils x11-xserver-utils openbox
     imagemagick cups printer-driver-cups-pdf poppler-utils dbus dbus-x11 at-spi2-core
     python3-pyatspi desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev libbenchmark-dev
-    g++-mingw-w64-i686 wine wine32)
+    g++-mingw-w64-x86-64-posix wine64 ninja-build xz-utils wixl msitools tesseract-ocr)
 
 bench_packages=(hyperfine time)
 
@@ -32,10 +32,6 @@ done
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 echo "Installing: ${missing[*]}"
-# wine32 is a 32-bit package: the machine must know the i386 architecture first.
-if [[ " ${missing[*]} " == *" wine32 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
-    "${sudo[@]}" dpkg --add-architecture i386
-fi
 "${sudo[@]}" apt-get update -qq
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
     "${missing[@]}" >/dev/null

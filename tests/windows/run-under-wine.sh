@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the launcher, the registry reader and their Windows services for 32-bit Windows with
+# Builds the launcher, the registry reader and their Windows services for 64-bit Windows with
 # MinGW-w64, together with the program's resources, and runs their test under Wine in a prefix
 # of its own, against registry values written with `wine reg add`. Ends only its own wineserver.
 # Usage: run-under-wine.sh SOURCE_DIR BUILD_DIR
@@ -7,6 +7,8 @@ set -euo pipefail
 source=$1
 build=$2
 work=$(mktemp -d)
+# Debian's wine64 is not on PATH, and its `wine` wrapper first tries the 32-bit loader.
+export PATH=/usr/lib/wine:$PATH
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=
 cleanup() {
     wineserver -k 2>/dev/null || true
@@ -16,23 +18,23 @@ trap cleanup EXIT
 started=$SECONDS
 
 # Build: the test with the program's resource script, and a stand-in tool that leaves a mark.
-compile=(i686-w64-mingw32-g++ -std=c++20 -O1 -Wall -Wextra -Wpedantic -Werror -static
+compile=(x86_64-w64-mingw32-g++ -std=c++20 -O1 -Wall -Wextra -Wpedantic -Werror -static
          -I"$source")
-i686-w64-mingw32-windres "$build/generated/vantrel.rc" -O coff -o "$work/vantrel-res.o"
+x86_64-w64-mingw32-windres "$build/generated/vantrel.rc" -O coff -o "$work/vantrel-res.o"
 "${compile[@]}" "$source/tests/windows/WindowsLauncherTest.cpp" \
     "$source/help/SysInfoLauncher.cpp" "$source/platform/RegistryWin32.cpp" \
     "$source/platform/ProgramsWin32.cpp" "$work/vantrel-res.o" -lversion \
     -o "$work/launcher-test.exe"
 "${compile[@]}" "$source/tests/windows/Marker.cpp" -o "$work/tool.exe"
 
-wine wineboot --init >/dev/null 2>&1
+wine64 wineboot --init >/dev/null 2>&1
 wineserver -w
 tools=$WINEPREFIX/drive_c/vantrel-test
 mkdir -p "$tools/first" "$tools/second" "$tools/empty"
 cp "$work/tool.exe" "$tools/first/tool.exe"
 cp "$work/tool.exe" "$tools/second/MSINFO32.EXE"
 
-reg() { wine reg "$@" /reg:32 >/dev/null 2>&1; }
+reg() { wine64 reg "$@" /reg:64 >/dev/null 2>&1; }
 test_key='HKLM\SOFTWARE\VantrelTest'
 reg add "$test_key" /v Text /t REG_SZ /d abc /f
 reg add "$test_key" /v Text1023 /t REG_SZ /d "$(printf 'x%.0s' $(seq 1023))" /f
@@ -52,7 +54,7 @@ entries() {  # first entry's PATH, second entry's MSINFO folder; "" leaves an en
 }
 
 status=0
-run() { wine "$work/launcher-test.exe" "$@" | tr -d '\r' || status=1; }
+run() { wine64 "$work/launcher-test.exe" "$@" | tr -d '\r' || status=1; }
 run values
 run version
 entries 'C:\vantrel-test\first\tool.exe' 'C:\vantrel-test\second'

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/MessageBox.h"
+
+namespace platform {
+
+// The system's own modal message box with one OK button; ShowMessage's default.
+void ShowModalBox(QWidget* parent, const Message& message);
+
+}  // namespace platform

@@ -1,0 +1,11 @@
+#include "platform/PrintImage.h"
+#include "platform/Printing.h"
+
+namespace platform {
+
+// Linked into the program where a separately loaded module cannot share a static Qt.
+bool PrintWidgetImage(QWidget* widget) {
+    return PrintImageNow(widget);
+}
+
+}  // namespace platform

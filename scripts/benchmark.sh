@@ -17,3 +17,9 @@ build/tests/calculate_benchmark --benchmark_repetitions=5 \
 echo "== Start-up to the first painted window, under Xvfb"
 bash tests/xserver/with-xvfb.sh bash scripts/startup-timing.sh build/tests/startup_probe \
     build/tests/startup_baseline
+
+echo "== Start-up of the Windows program under Wine, beside the Linux program"
+scripts/build-windows.sh >/dev/null
+cmake --build build/windows --target startup_probe >/dev/null
+bash tests/xserver/with-xvfb.sh bash scripts/startup-timing-wine.sh \
+    build/windows/startup_probe.exe build/tests/startup_probe

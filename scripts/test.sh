@@ -9,6 +9,7 @@ jobs=$(nproc)
 
 echo "== Tests"
 scripts/build.sh
+scripts/build-windows.sh
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer, and fuzzing"

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Builds the static Qt for 64-bit Windows that vantrel.exe links against: qtbase from Debian's
+# own source package (the same version as the host Qt, whose moc, rcc and uic it uses), patched,
+# cross-compiled with MinGW-w64 into a cache folder outside the tree. A Qt already there is
+# used only when its stamp (Qt version, compiler, patch, toolchain and options) matches and it
+# is complete; anything else there is removed and built again, never half-used.
+# Prints the Qt's folder as its last line. Takes about 30 minutes on two cores.
+# Cache folder: $VANTREL_QT_CACHE, or ~/.cache/vantrel.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+patch_file=$here/windows/qtbase-6.4.2-mingw-static.patch
+toolchain=$here/windows/mingw-x86_64.cmake
+cache=${VANTREL_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vantrel}
+
+qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+prefix=$cache/qt-$qt_version-mingw-x86_64-static
+options=(-release -static -static-runtime -qt-host-path /usr -nomake tests -nomake examples
+    -no-feature-sql -no-feature-network -no-feature-xml -no-feature-testlib
+    -no-feature-concurrent -no-dbus -no-opengl -no-feature-vulkan -no-icu
+    -no-feature-direct2d -qt-zlib -qt-libpng -no-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre)
+stamp=$(
+    echo "qtbase $qt_version"
+    echo "compiler $(x86_64-w64-mingw32-g++-posix -dumpfullversion)"
+    echo "patch $(sha256sum < "$patch_file")"
+    echo "toolchain $(sha256sum < "$toolchain")"
+    echo "options ${options[*]}"
+)
+
+complete() {
+    [ "$(cat "$prefix/vantrel-qt.stamp" 2>/dev/null)" = "$stamp" ] &&
+        [ -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ] &&
+        [ -f "$prefix/lib/cmake/Qt6PrintSupport/Qt6PrintSupportConfig.cmake" ] &&
+        [ -f "$prefix/lib/libQt6Widgets.a" ] &&
+        [ -f "$prefix/plugins/platforms/libqwindows.a" ]
+}
+if complete; then
+    echo "$prefix"
+    exit 0
+fi
+
+echo "Building Qt $qt_version for Windows into $prefix (about 30 minutes)" >&2
+started=$SECONDS
+rm -rf "$prefix"
+mkdir -p "$prefix" "$cache"
+# Qt records the toolchain's path, so the copy it is built with lives beside it.
+cp "$toolchain" "$prefix/mingw-x86_64.cmake"
+work=$(mktemp -d "$cache/qt-build.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+# apt-get source needs the source index of the machine's Debian mirror.
+if ! apt-get source --download-only "qt6-base=$qt_version" >/dev/null 2>&1; then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    mirror=$(awk '/^URIs:/ { print $2; exit }' /etc/apt/sources.list.d/debian.sources \
+        2>/dev/null || true)
+    printf 'Types: deb-src\nURIs: %s\nSuites: bookworm\nComponents: main\nSigned-By: %s\n' \
+        "${mirror:-http://deb.debian.org/debian}" \
+        /usr/share/keyrings/debian-archive-keyring.gpg |
+        "${sudo[@]}" tee /etc/apt/sources.list.d/vantrel-qt-source.sources >/dev/null
+    "${sudo[@]}" apt-get update -qq
+    apt-get source --download-only "qt6-base=$qt_version" >/dev/null
+fi
+tar xf qt6-base_*.orig.tar.xz
+cd qtbase-everywhere-src-*
+patch -p1 --quiet < "$patch_file"
+
+mkdir build
+cd build
+../configure -prefix "$prefix" "${options[@]}" -- -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-x86_64.cmake" \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1 ||
+    { tail -40 configure.log >&2; exit 1; }
+cmake --build . --parallel "$(nproc)" >build.log 2>&1 || { tail -60 build.log >&2; exit 1; }
+cmake --install . >/dev/null
+
+echo "$stamp" > "$prefix/vantrel-qt.stamp"
+complete || { echo "Qt for Windows: the install is incomplete" >&2; exit 1; }
+echo "Qt for Windows built in $((SECONDS - started)) s" >&2
+echo "$prefix"

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs the Wine suite on vantrel.exe and its installer: a fresh 64-bit Wine prefix of its own, on
+# a private X server with openbox. Ends only its own wineserver.
+# Usage: run-wine-suite.sh BUILD_WINDOWS_DIR [unittest arguments]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+if [ ! -f "$1/package/vantrel.exe" ]; then
+    echo "No Windows build in $1: run scripts/build-windows.sh" >&2
+    exit 1
+fi
+build=$(cd "$1" && pwd)
+shift
+work=$(mktemp -d)
+# Debian's wine64 is not on PATH, and its `wine` wrapper first tries the 32-bit loader.
+export PATH=/usr/lib/wine:$PATH
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export VANTREL_EXE=$build/package/vantrel.exe
+export VANTREL_MSI=$(ls "$build"/vantrel-*-x64.msi)
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+DISPLAY= wine64 wineboot --init >/dev/null 2>&1
+wineserver -w
+# No Windows faces in a fresh prefix: Arial and the dialog faces are drawn with Liberation Sans,
+# which has Arial's metrics, as on Linux.
+for face in "Arial" "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dlg" \
+    "MS Shell Dlg 2"; do
+    wine64 reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
+        /d "Liberation Sans" /f >/dev/null 2>&1
+done
+# A 200 % display, so that the text read back from the screen is large enough to read surely.
+wine64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null 2>&1
+# No printer: Wine would otherwise list those of a print server on this machine.
+export CUPS_SERVER=/nonexistent/cups.sock
+
+bash "$here/../xserver/with-xvfb.sh" python3 "$here/wine_suite.py" "$@"

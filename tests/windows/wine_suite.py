@@ -1,0 +1,397 @@
+"""Vantrel for Windows as a person uses it: the real vantrel.exe and its installer under Wine, on
+an X server with a window manager, driven only with real keys (xdotool) and read from the screen
+as a person reads it: screenshots of the labels, read with tesseract.
+
+Run by run-wine-suite.sh, which provides the X server, the window manager and a fresh Wine
+prefix. Environment: VANTREL_EXE, VANTREL_MSI, VANTREL_ARTIFACTS, WINEPREFIX.
+"""
+
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+
+WINE = "/usr/lib/wine/wine64"
+EXE = os.environ["VANTREL_EXE"]
+MSI = os.environ["VANTREL_MSI"]
+ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS", "")
+PREFIX = os.environ["WINEPREFIX"]
+DRIVE_C = os.path.join(PREFIX, "drive_c")
+
+MAIN = "^Vantrel$"  # window titles, as xdotool patterns
+INSTRUCTIONS = "^How to use\\.\\.\\.$"
+ABOUT = "^About Vantrel$"
+WARNING = "^Warning$"
+SYSTEM_INFORMATION = "^About System Information$"  # the window of Wine's msinfo32
+MISSING_ENTRY = "Please enter the number of students according to their grades"
+
+# The prefix runs at 192 dots per inch, a 200 % display: the windows are twice their design
+# size, and their text is large enough to be read back without mistakes.
+SCALE = 2
+
+# The main window's client area below the menu bar, and where its labels and boxes stand, in
+# pixels at 96 dots per inch (the design's twips over 15), as (left, top, width, height).
+CLIENT_WIDTH, CLIENT_HEIGHT = 409, 213
+GPA = (248, 176, 65, 18)
+TOTAL = (256, 144, 65, 18)
+SHARE_LEFTS = [8, 48, 88, 128, 168, 208, 248, 288, 328, 368]
+BOX_LEFTS = [9, 48, 88, 128, 168, 208, 248, 288, 328, 368]
+
+
+def share(index):
+    return (SHARE_LEFTS[index], 112, 41, 17)
+
+
+def box(index):
+    # Inside the sunken border.
+    return (BOX_LEFTS[index] + 3, 75, 27, 27)
+
+
+def box_body(index):
+    # Right of where the caret stands in an empty box.
+    return (BOX_LEFTS[index] + 8, 75, 22, 27)
+
+
+def wait_until(condition, what, timeout=30.0):
+    end = time.monotonic() + timeout
+    while True:
+        result = condition()
+        if result:
+            return result
+        if time.monotonic() > end:
+            raise AssertionError("timed out waiting for " + what)
+        time.sleep(0.05)
+
+
+def run(*command, **kwargs):
+    return subprocess.run(command, capture_output=True, text=True, **kwargs)
+
+
+def keys(*names):
+    run("xdotool", "key", "--delay", "40", *names, check=True)
+
+
+def windows(title_pattern):
+    return run("xdotool", "search", "--onlyvisible", "--name", title_pattern).stdout.split()
+
+
+def window(title_pattern):
+    found = windows(title_pattern)
+    return found[0] if found else None
+
+
+def active_window():
+    return run("xdotool", "getactivewindow").stdout.strip()
+
+
+def activate(x_window):
+    run("xdotool", "windowactivate", "--sync", x_window, check=True)
+    wait_until(lambda: active_window() == x_window, "the window to be active")
+
+
+def stacked_above(upper, lower):
+    """True when the window manager stacks one window above the other."""
+    listed = run("xprop", "-root", "_NET_CLIENT_LIST_STACKING").stdout.split("#")[-1]
+    order = [int(w.strip(), 16) for w in listed.split(",") if w.strip()]  # bottom to top
+    return (int(upper) in order and int(lower) in order
+            and order.index(int(upper)) > order.index(int(lower)))
+
+
+def geometry(x_window):
+    shell = run("xdotool", "getwindowgeometry", "--shell", x_window, check=True).stdout
+    values = dict(line.split("=", 1) for line in shell.split())
+    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+
+class Screen:
+    """One screenshot of a window, and what can be read off it."""
+
+    def __init__(self, x_window):
+        self.folder = tempfile.mkdtemp()
+        self.path = os.path.join(self.folder, "window.png")
+        run("import", "-silent", "-window", x_window, self.path, check=True)
+        # The client area below the menu bar has the design's height.
+        _, _, self.width, self.height = geometry(x_window)
+        self.client_top = self.height - CLIENT_HEIGHT * SCALE
+
+    def __del__(self):
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def crop(self, area):
+        left, top, width, height = (value * SCALE for value in area)
+        out = os.path.join(self.folder, "crop-%d-%d.png" % (left, top))
+        run("convert", self.path, "-crop",
+            "%dx%d+%d+%d" % (width, height, left, top + self.client_top), "+repage",
+            "-colorspace", "Gray", "-bordercolor", "white", "-border", "40", out, check=True)
+        return out
+
+    def number(self, area):
+        """The figure shown in an area: digits, "." and "%" only."""
+        text = run("tesseract", self.crop(area), "stdout", "--psm", "7", "-c",
+                   "tessedit_char_whitelist=0123456789.%", check=True).stdout
+        return text.strip()
+
+    def blank(self, area):
+        """True when nothing is drawn in the area: no pixel darker than mid grey."""
+        darkest = run("convert", self.crop(area), "-format", "%[fx:minima]", "info:",
+                      check=True).stdout
+        return float(darkest) > 0.5
+
+    def text(self):
+        """All the words of the window, in one line."""
+        out = os.path.join(self.folder, "all.png")
+        run("convert", self.path, "-colorspace", "Gray", out, check=True)
+        return " ".join(run("tesseract", out, "stdout", check=True).stdout.split())
+
+    def keep(self, name):
+        if ARTIFACTS:
+            shutil.copy(self.path, os.path.join(ARTIFACTS, "wine-" + name + ".png"))
+
+
+class Program:
+    """One run of vantrel.exe under Wine."""
+
+    def __init__(self, exe=EXE):
+        self.process = subprocess.Popen([WINE, exe], stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        self.main_window = wait_until(lambda: window(MAIN), "the main window", 60)
+        activate(self.main_window)
+
+    def running(self):
+        return self.process.poll() is None
+
+    def end(self):
+        if self.running():
+            self.process.kill()
+            self.process.wait()
+        run(WINE, "taskkill", "/f", "/im", "vantrel.exe")
+        wait_until(lambda: window(MAIN) is None, "the main window to go")
+
+    def screen(self):
+        return Screen(self.main_window)
+
+    def results(self):
+        screen = self.screen()
+        return (screen.number(GPA), screen.number(TOTAL),
+                [screen.number(share(i)) for i in range(10)])
+
+    def boxes(self, but=None):
+        """The counts in the boxes; the one with the focus (and its caret) is read as None."""
+        screen = self.screen()
+        return [None if i == but else screen.number(box(i)) for i in range(10)]
+
+    def window_is_empty(self):
+        """No figure on the window; the focus is in the A+ box."""
+        screen = self.screen()
+        areas = ([GPA, TOTAL, box_body(0)] + [share(i) for i in range(10)]
+                 + [box(i) for i in range(1, 10)])
+        return all(screen.blank(area) for area in areas)
+
+    def message(self, title_pattern):
+        """Waits for a message box (not the main window) and returns its words."""
+        box_window = wait_until(
+            lambda: next((w for w in windows(title_pattern) if w != self.main_window), None),
+            "a message box " + title_pattern)
+        # Wine draws the box's text a moment after mapping it.
+        return box_window, wait_until(lambda: Screen(box_window).text(), "the message's text")
+
+    def dismiss(self, box_window):
+        activate(box_window)
+        keys("Return")
+        wait_until(lambda: box_window not in windows("."), "the message box to close")
+
+
+class WineTest(unittest.TestCase):
+    def start(self, exe=EXE):
+        program = Program(exe)
+        self.addCleanup(program.end)
+        return program
+
+    def type_class(self, counts):
+        for index, count in enumerate(counts):
+            if count:
+                keys(*list(count))
+            if index < len(counts) - 1:
+                keys("Tab")
+
+    def assertMessage(self, program, title_pattern, expected):
+        box_window, words = program.message(title_pattern)
+        self.assertIn(expected, words)
+        return box_window
+
+
+class MainWindowTest(WineTest):
+    def test_a_class_typed_and_calculated_then_cleared_with_esc(self):
+        program = self.start()
+        self.assertTrue(program.window_is_empty())
+        screen = program.screen()
+        self.assertEqual(screen.width, CLIENT_WIDTH * SCALE)
+
+        # A+ 4, B+ 3, D 1, F 2, empty elsewhere: (16 + 10.5 + 1) / 10 = 2.75.
+        self.type_class(["4", "", "3", "", "", "", "", "1", "2"])
+        keys("Return")
+        wait_until(lambda: program.screen().number(GPA) == "2.75", "the GPA")
+        self.assertEqual(program.results(), ("2.75", "10", [
+            "40.00%", "0.00%", "30.00%", "0.00%", "0.00%", "0.00%", "0.00%", "10.00%",
+            "20.00%", "0.00%"]))
+        self.assertEqual(program.boxes(but=8),
+                         ["4", "0", "3", "0", "0", "0", "0", "1", None, "0"])
+        program.screen().keep("main-window-calculated")
+
+        keys("Escape")
+        wait_until(program.window_is_empty, "Esc to clear the window")
+
+    def test_refused_keys_warn_and_leave_the_box_as_it_was(self):
+        program = self.start()
+        keys("7")
+        for key in ("x", "period", "minus", "space", "ctrl+v"):
+            with self.subTest(key=key):
+                keys(key)
+                box_window = self.assertMessage(program, WARNING, "Invalid Entry")
+                if key == "x":
+                    Screen(box_window).keep("invalid-entry")
+                program.dismiss(box_window)
+        # Only the digits went in: the box counts 78 students.
+        keys("8", "Return")
+        wait_until(lambda: program.screen().number(TOTAL) == "78", "the total of 78")
+
+    def test_calculate_with_nothing_entered_warns_and_changes_nothing(self):
+        program = self.start()
+        keys("Tab", "0", "Return")
+        box_window = self.assertMessage(program, WARNING, MISSING_ENTRY)
+        Screen(box_window).keep("missing-entry")
+        program.dismiss(box_window)
+        screen = program.screen()
+        self.assertTrue(all(screen.blank(area) for area in [GPA, TOTAL, box(0)]))
+
+    def test_print_without_a_printer_says_so(self):
+        program = self.start()
+        keys("F2")
+        box_window = self.assertMessage(program, MAIN, "no printer is available")
+        program.dismiss(box_window)
+
+
+class HelpWindowsTest(WineTest):
+    def open_from_main(self, program, key, title_pattern):
+        """Presses a key in the main window; the window it opens or brings forward comes to
+        stand above the main window. (Under Wine with openbox a window brought forward this
+        way is raised but does not take the focus.)"""
+        activate(program.main_window)
+        keys(key)
+        found = wait_until(lambda: window(title_pattern), "a window " + title_pattern)
+        wait_until(lambda: stacked_above(found, program.main_window),
+                   "the window to come forward")
+        return found
+
+    def test_f5_and_f6_open_each_help_window_once(self):
+        program = self.start()
+        for key, title, name in (("F5", INSTRUCTIONS, "instructions"), ("F6", ABOUT, "about")):
+            first = self.open_from_main(program, key, title)
+            Screen(first).keep(name)
+            again = self.open_from_main(program, key, title)
+            self.assertEqual(again, first)
+            self.assertEqual(windows(title), [first])
+        words = Screen(window(ABOUT)).text()
+        self.assertIn("Version 1.0.1", words)
+
+    def test_system_info_starts_the_tool_named_in_the_registry(self):
+        program = self.start()
+        key = "HKLM\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"
+        run(WINE, "reg", "add", key, "/v", "PATH", "/t", "REG_SZ", "/d",
+            "C:\\windows\\system32\\msinfo32.exe", "/f", "/reg:64", check=True)
+        self.addCleanup(run, WINE, "reg", "delete", key, "/f", "/reg:64")
+        self.addCleanup(run, WINE, "taskkill", "/f", "/im", "msinfo32.exe")
+        about = self.open_from_main(program, "F6", ABOUT)
+        keys("alt+s")
+        wait_until(lambda: window(SYSTEM_INFORMATION), "the system-information tool")
+        self.assertEqual(windows(ABOUT), [about])
+
+    def test_system_info_without_registry_entries_says_it_is_unavailable(self):
+        program = self.start()
+        self.open_from_main(program, "F6", ABOUT)
+        keys("alt+s")
+        box_window = self.assertMessage(program, MAIN,
+                                        "System Information Is Unavailable At This Time")
+        program.dismiss(box_window)
+        self.assertIsNotNone(window(ABOUT))
+
+    def test_exit_ends_the_program_and_every_window(self):
+        for key in ("alt+x", "F9"):
+            with self.subTest(key=key):
+                program = self.start()
+                self.open_from_main(program, "F5", INSTRUCTIONS)
+                self.open_from_main(program, "F6", ABOUT)
+                activate(program.main_window)
+                keys(key)
+                wait_until(lambda: not program.running(), "the program to end")
+                for title in (MAIN, INSTRUCTIONS, ABOUT):
+                    self.assertEqual(windows(title), [])
+
+
+def msi_property(name):
+    table = run("msiinfo", "export", MSI, "Property", check=True).stdout
+    for line in table.splitlines():
+        if line.startswith(name + "\t"):
+            return line.split("\t", 1)[1].strip()
+    raise AssertionError("the installer has no property " + name)
+
+
+class InstallerTest(unittest.TestCase):
+    folder = os.path.join(DRIVE_C, "Program Files", "Vantrel")
+
+    def shortcuts(self):
+        """The Start menu's shortcuts to Vantrel, for all users or this one (Wine's choice)."""
+        found = []
+        for folder, _, files in os.walk(DRIVE_C):
+            if folder.endswith(os.path.join("Start Menu", "Programs")) and "Vantrel.lnk" in files:
+                found.append(os.path.join(folder, "Vantrel.lnk"))
+        return found
+
+    def msiexec(self, *arguments):
+        result = run(WINE, "msiexec", *arguments, timeout=300)
+        self.assertEqual(result.returncode, 0, result.stderr)
+
+    def uninstall_entry(self):
+        key = ("HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
+               + msi_property("ProductCode"))
+        result = run(WINE, "reg", "query", key, "/reg:64")
+        if result.returncode != 0:
+            return None
+        values = {}
+        for line in result.stdout.splitlines():
+            parts = re.split(r"\s{4}", line.strip())
+            if len(parts) == 3:
+                values[parts[0]] = parts[2]
+        return values
+
+    def test_installs_starts_and_uninstalls_silently(self):
+        msi = "Z:" + os.path.abspath(MSI).replace("/", "\\")
+        self.msiexec("/i", msi, "/qn")
+        self.assertTrue(os.path.isfile(os.path.join(self.folder, "vantrel.exe")))
+        self.assertEqual(len(self.shortcuts()), 1)
+        entry = self.uninstall_entry()
+        self.assertIsNotNone(entry)
+        self.assertEqual((entry.get("DisplayName"), entry.get("DisplayVersion"),
+                          entry.get("Publisher")), ("Vantrel", "1.0.1", "Ketharin"))
+
+        # Installing the same version again keeps what is there.
+        self.msiexec("/i", msi, "/qn")
+        self.assertTrue(os.path.isfile(os.path.join(self.folder, "vantrel.exe")))
+        self.assertIsNotNone(self.uninstall_entry())
+
+        program = Program("C:\\Program Files\\Vantrel\\vantrel.exe")
+        activate(program.main_window)
+        keys("alt+x")
+        wait_until(lambda: not program.running(), "the installed program to end")
+
+        self.msiexec("/x", msi, "/qn")
+        self.assertFalse(os.path.exists(self.folder))
+        self.assertEqual(self.shortcuts(), [])
+        self.assertIsNone(self.uninstall_entry())
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

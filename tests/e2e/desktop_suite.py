@@ -16,23 +16,14 @@ import unittest
 
 import pyatspi
 
+from polling import wait_until
+
 PROGRAM = os.environ["VANTREL_PROGRAM"]
 ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS", "")
 GRADES = ["A+", "A", "B+", "B", "C+", "C", "D+", "D", "F", "IC"]
 INSTRUCTIONS = "^How to use\\.\\.\\.$"  # window titles, as xdotool patterns
 ABOUT = "^About Vantrel$"
 MISSING_ENTRY = "Please enter the number of students according to their grades"
-
-
-def wait_until(condition, what, timeout=5.0):
-    end = time.monotonic() + timeout
-    while True:
-        result = condition()
-        if result:
-            return result
-        if time.monotonic() > end:
-            raise AssertionError("timed out waiting for " + what)
-        time.sleep(0.05)
 
 
 def keys(*names):

@@ -10,9 +10,12 @@ import os
 import re
 import shutil
 import subprocess
+import sys
 import tempfile
-import time
 import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+import polling  # noqa: E402  (shared with the desktop suite)
 
 WINE = "/usr/lib/wine/wine64"
 EXE = os.environ["VANTREL_EXE"]
@@ -35,6 +38,7 @@ SCALE = 2
 # The main window's client area below the menu bar, and where its labels and boxes stand, in
 # pixels at 96 dots per inch (the design's twips over 15), as (left, top, width, height).
 CLIENT_WIDTH, CLIENT_HEIGHT = 409, 213
+HEADING = (120, 8, 70, 24)
 GPA = (248, 176, 65, 18)
 TOTAL = (256, 144, 65, 18)
 SHARE_LEFTS = [8, 48, 88, 128, 168, 208, 248, 288, 328, 368]
@@ -56,14 +60,8 @@ def box_body(index):
 
 
 def wait_until(condition, what, timeout=30.0):
-    end = time.monotonic() + timeout
-    while True:
-        result = condition()
-        if result:
-            return result
-        if time.monotonic() > end:
-            raise AssertionError("timed out waiting for " + what)
-        time.sleep(0.05)
+    # Wine is slower to start and draw than a native program.
+    return polling.wait_until(condition, what, timeout)
 
 
 def run(*command, **kwargs):
@@ -158,6 +156,7 @@ class Program:
         self.process = subprocess.Popen([WINE, exe], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         self.main_window = wait_until(lambda: window(MAIN), "the main window", 60)
+        wait_until(lambda: not Screen(self.main_window).blank(HEADING), "the window drawn")
         activate(self.main_window)
 
     def running(self):
@@ -317,6 +316,22 @@ class HelpWindowsTest(WineTest):
                                         "System Information Is Unavailable At This Time")
         program.dismiss(box_window)
         self.assertIsNotNone(window(ABOUT))
+
+    def test_a_help_window_outlives_the_main_window_and_the_program_ends_with_it(self):
+        program = self.start()
+        about = self.open_from_main(program, "F6", ABOUT)
+        activate(program.main_window)
+        keys("alt+F4")
+        wait_until(lambda: window(MAIN) is None, "the main window to close")
+        # The program still answers: the About window's System Info gives its message.
+        activate(about)
+        keys("alt+s")
+        box_window = self.assertMessage(program, MAIN,
+                                        "System Information Is Unavailable At This Time")
+        program.dismiss(box_window)
+        activate(about)
+        keys("Escape")
+        wait_until(lambda: not program.running(), "the program to end with its last window")
 
     def test_exit_ends_the_program_and_every_window(self):
         for key in ("alt+x", "F9"):

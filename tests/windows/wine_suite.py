@@ -346,8 +346,8 @@ class HelpWindowsTest(WineTest):
                     self.assertEqual(windows(title), [])
 
 
-def msi_property(name):
-    table = run("msiinfo", "export", MSI, "Property", check=True).stdout
+def msi_property(name, msi=MSI):
+    table = run("msiinfo", "export", msi, "Property", check=True).stdout
     for line in table.splitlines():
         if line.startswith(name + "\t"):
             return line.split("\t", 1)[1].strip()
@@ -406,6 +406,47 @@ class InstallerTest(unittest.TestCase):
         self.assertFalse(os.path.exists(self.folder))
         self.assertEqual(self.shortcuts(), [])
         self.assertIsNone(self.uninstall_entry())
+
+    def installed_versions(self):
+        """DisplayVersion of every uninstall entry named Vantrel."""
+        listing = run(WINE, "reg", "query",
+                      "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall", "/s",
+                      "/reg:64").stdout.replace("\r", "")
+        versions = []
+        for block in listing.split("\n\n"):
+            values = {}
+            for line in block.splitlines():
+                parts = re.split(r"\s{4}", line.strip())  # name, type, value
+                if line.startswith("    ") and len(parts) == 3:
+                    values[parts[0]] = parts[2]
+            if values.get("DisplayName") == "Vantrel":
+                versions.append(values.get("DisplayVersion"))
+        return versions
+
+    def test_a_later_version_replaces_this_one(self):
+        # The same installer as version 1.0.2, with its own product code.
+        folder = tempfile.mkdtemp(dir=os.path.dirname(os.path.abspath(MSI)))
+        self.addCleanup(shutil.rmtree, folder)
+        built = os.path.dirname(os.path.abspath(MSI))
+        with open(os.path.join(built, "vantrel.wxs")) as source:
+            wxs = source.read()
+        wxs = re.sub(r'Product Id="[^"]+"', 'Product Id="6A0C1D2E-3F40-5162-7384-95A6B7C8D9E0"',
+                     wxs).replace('Version="1.0.1"', 'Version="1.0.2"')
+        wxs = wxs.replace('Source="', 'Source="../').replace('SourceFile="', 'SourceFile="../')
+        with open(os.path.join(folder, "later.wxs"), "w") as out:
+            out.write(wxs)
+        later = os.path.join(folder, "later.msi")
+        run("wixl", "-a", "x64", "-o", later, os.path.join(folder, "later.wxs"), check=True)
+        self.assertEqual(msi_property("UpgradeCode", later), msi_property("UpgradeCode"))
+
+        self.msiexec("/i", "Z:" + os.path.abspath(MSI).replace("/", "\\"), "/qn")
+        self.assertEqual(self.installed_versions(), ["1.0.1"])
+        self.msiexec("/i", "Z:" + later.replace("/", "\\"), "/qn")
+        self.assertEqual(self.installed_versions(), ["1.0.2"])
+        self.assertTrue(os.path.isfile(os.path.join(self.folder, "vantrel.exe")))
+        self.msiexec("/x", "Z:" + later.replace("/", "\\"), "/qn")
+        self.assertEqual(self.installed_versions(), [])
+        self.assertFalse(os.path.exists(self.folder))
 
 
 if __name__ == "__main__":

@@ -1,8 +1,11 @@
 // Writes the application icon's XPM images as PNG files for the desktop's icon theme, and as a
-// Windows .ico holding both sizes. Usage: icon_export OUT_16.png OUT_32.png OUT.ico
+// Windows .ico holding both sizes. The larger sizes that software centres want are the 16-colour
+// design's pixels repeated (16 px three times, 32 px two and four times), never smoothed.
+// Usage: icon_export OUT_DIR OUT.ico, writing OUT_DIR/SIZE/org.example.Vantrel.png
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QtEndian>
@@ -55,18 +58,29 @@ QByteArray Ico(const QList<QImage>& images) {
     return ico;
 }
 
+bool SavePng(const QString& folder, const QImage& image) {
+    const QString sized = folder + QStringLiteral("/%1").arg(image.width());
+    return QDir().mkpath(sized) && image.save(sized + QStringLiteral("/org.example.Vantrel.png"));
+}
+
+QImage Repeated(const QImage& image, int times) {
+    return image.scaled(image.size() * times, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s OUT_16.png OUT_32.png OUT.ico\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s OUT_DIR OUT.ico\n", argv[0]);
         return 2;
     }
     const QImage small(shuttle16_xpm);
     const QImage large(shuttle32_xpm);
-    QFile ico(QString::fromLocal8Bit(argv[3]));
-    const bool written = small.save(QString::fromLocal8Bit(argv[1]), "PNG") &&
-                         large.save(QString::fromLocal8Bit(argv[2]), "PNG") &&
-                         ico.open(QIODevice::WriteOnly) && ico.write(Ico({large, small})) > 0;
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QFile ico(QString::fromLocal8Bit(argv[2]));
+    const bool written =
+        SavePng(folder, small) && SavePng(folder, large) && SavePng(folder, Repeated(small, 3)) &&
+        SavePng(folder, Repeated(large, 2)) && SavePng(folder, Repeated(large, 4)) &&
+        ico.open(QIODevice::WriteOnly) && ico.write(Ico({large, small})) > 0;
     return written ? 0 : 1;
 }

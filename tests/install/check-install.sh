@@ -16,8 +16,6 @@ fail() { echo "FAILED: $*" >&2; exit 1; }
 # cmake --install: the program, the desktop entry, the icons, the AppStream data.
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 for file in bin/vantrel lib/vantrel/libvantrel_print.so share/applications/org.example.Vantrel.desktop \
-    share/icons/hicolor/16x16/apps/org.example.Vantrel.png \
-    share/icons/hicolor/32x32/apps/org.example.Vantrel.png \
     share/metainfo/org.example.Vantrel.metainfo.xml; do
     [ -f "$work/prefix/$file" ] || fail "not installed: $file"
 done
@@ -25,11 +23,34 @@ desktop-file-validate "$work/prefix/share/applications/org.example.Vantrel.deskt
 appstreamcli validate --no-net "$work/prefix/share/metainfo/org.example.Vantrel.metainfo.xml"
 grep -q '<release version="1.0.1"' "$work/prefix/share/metainfo/org.example.Vantrel.metainfo.xml" ||
     fail "the AppStream data does not give version 1.0.1"
-for size in 16 32; do
-    geometry=$(identify -format '%wx%h' \
-        "$work/prefix/share/icons/hicolor/${size}x${size}/apps/org.example.Vantrel.png")
+for size in 16 32 48 64 128; do
+    icon=$work/prefix/share/icons/hicolor/${size}x${size}/apps/org.example.Vantrel.png
+    [ -f "$icon" ] || fail "not installed: the ${size}-pixel icon"
+    geometry=$(identify -format '%wx%h' "$icon")
     [ "$geometry" = "${size}x${size}" ] || fail "the ${size}-pixel icon is $geometry"
+    # Drawn from the 16-colour design without smoothing: no colour beyond the design's.
+    colours=$(identify -format '%k' "$icon")
+    [ "$colours" -le 17 ] || fail "the ${size}-pixel icon has $colours colours"
 done
+
+# What a software centre lists: appstreamcli compose on a tree installed under /usr, with no
+# error and no warning in its report (hints of the info and pedantic kinds are allowed).
+cmake --install "$build" --prefix "$work/tree/usr" >/dev/null
+appstreamcli compose --no-net --origin=vantrel --result-root="$work/catalog" \
+    --hints-dir="$work/hints" "$work/tree" >/dev/null
+/usr/bin/python3 - "$work/hints/vantrel.hints.yaml" <<'PY' || fail "appstreamcli compose reported problems"
+import sys, yaml
+definitions, report = list(yaml.safe_load_all(open(sys.argv[1])))[:2]
+severity = {d["Tag"]: d["Severity"] for d in definitions}
+bad = [(component, hint["tag"]) for unit in report for entry in unit.get("Hints", [])
+       for component, hints in entry.items() for hint in hints
+       if severity.get(hint["tag"]) in ("error", "warning")]
+for component, tag in bad:
+    print(f"compose: {component}: {tag} ({severity[tag]})", file=sys.stderr)
+sys.exit(1 if bad else 0)
+PY
+ls "$work"/catalog/usr/share/swcatalog/icons/vantrel/128x128/org.example.Vantrel.png >/dev/null ||
+    fail "the software catalogue has no 128-pixel icon"
 
 # The Debian package.
 (cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
@@ -47,6 +68,7 @@ contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/vantrel ./usr/lib/vantrel/libvantrel_print.so \
     ./usr/share/applications/org.example.Vantrel.desktop \
     ./usr/share/icons/hicolor/32x32/apps/org.example.Vantrel.png \
+    ./usr/share/icons/hicolor/128x128/apps/org.example.Vantrel.png \
     ./usr/share/metainfo/org.example.Vantrel.metainfo.xml; do
     grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done

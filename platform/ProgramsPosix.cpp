@@ -50,9 +50,12 @@ bool StartProgram(const std::string& path) {
     }
     if (child == 0) {
         ::setsid();
-        if (::fork() == 0) {
+        const pid_t program = ::fork();
+        if (program == 0) {
             char* const argv[] = {const_cast<char*>(native.c_str()), nullptr};
             ::execv(native.c_str(), argv);
+        }
+        if (program <= 0) {  // the exec failed, or there is no process to run it in
             const int error = errno;
             [[maybe_unused]] const auto written = ::write(report[1], &error, sizeof error);
         }

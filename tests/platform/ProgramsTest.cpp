@@ -86,6 +86,37 @@ TEST_F(ProgramsTest, WhatCannotStartIsReported) {
     EXPECT_FALSE(platform::StartProgram((folder / "broken").string()));
 }
 
+// Writes a value to a control file; false when the system refuses it.
+bool WriteControl(const fs::path& file, const std::string& value) {
+    std::ofstream out(file);
+    out << value << std::flush;
+    return out.good();
+}
+
+// When the system gives no process to run the program in, the start is reported as failed.
+// The test runs in a process-count group that allows one process more than the test has: the
+// first of the two forks succeeds, the second fails.
+TEST_F(ProgramsTest, AStartWithNoProcessLeftIsReported) {
+    const fs::path pids = "/sys/fs/cgroup/pids";
+    const fs::path group = pids / ("vantrel-test-" + std::to_string(::getpid()));
+    std::error_code error;
+    if (!fs::exists(pids / "cgroup.procs") || !fs::create_directory(group, error)) {
+        GTEST_SKIP() << "needs a process-count control group to make";
+    }
+    const std::string program = Script("tool", "started");
+    const std::string self = std::to_string(::getpid());
+    bool limited = WriteControl(group / "cgroup.procs", self);
+    std::string current;
+    std::ifstream(group / "pids.current") >> current;
+    limited = limited && !current.empty() &&
+              WriteControl(group / "pids.max", std::to_string(std::stoi(current) + 1));
+    const bool started = limited && platform::StartProgram(program);
+    WriteControl(pids / "cgroup.procs", self);
+    fs::remove(group, error);
+    ASSERT_TRUE(limited) << "the control group could not be set up";
+    EXPECT_FALSE(started);
+}
+
 // The desktop's registry names a system-information program found on PATH; System Info
 // starts it.
 TEST_F(ProgramsTest, SystemInfoStartsTheProgramFoundOnPath) {

@@ -85,8 +85,19 @@ def active_window():
     return run("xdotool", "getactivewindow").stdout.strip()
 
 
+def window_manager_running():
+    check = run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout.split()
+    return bool(check) and run("xprop", "-id", check[-1], "_NET_WM_NAME").returncode == 0
+
+
 def activate(x_window):
-    run("xdotool", "windowactivate", "--sync", x_window, check=True)
+    try:
+        wait_until(lambda: run("xdotool", "windowactivate", "--sync", x_window).returncode == 0,
+                   "the window manager to activate the window")
+    except AssertionError:
+        if not window_manager_running():
+            raise AssertionError("the window manager has stopped")
+        raise
     wait_until(lambda: active_window() == x_window, "the window to be active")
 
 
@@ -155,9 +166,18 @@ class Program:
     def __init__(self, exe=EXE):
         self.process = subprocess.Popen([WINE, exe], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
-        self.main_window = wait_until(lambda: window(MAIN), "the main window", 60)
-        wait_until(lambda: not Screen(self.main_window).blank(HEADING), "the window drawn")
+        # Wine may replace the first X window it maps; the one that shows the heading stays.
+        self.main_window = wait_until(
+            lambda: next((w for w in windows(MAIN) if self.drawn(w)), None),
+            "the main window drawn", 60)
         activate(self.main_window)
+
+    @staticmethod
+    def drawn(x_window):
+        try:
+            return not Screen(x_window).blank(HEADING)
+        except subprocess.CalledProcessError:  # the window went away meanwhile
+            return False
 
     def running(self):
         return self.process.poll() is None

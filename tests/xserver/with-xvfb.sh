@@ -21,9 +21,28 @@ export DISPLAY=":$(head -n 1 "$runtime/display")"
 # A session bus of the caller's (for the accessibility bus) is kept; otherwise none at all.
 export XDG_RUNTIME_DIR=$runtime DBUS_SESSION_BUS_ADDRESS=${DBUS_SESSION_BUS_ADDRESS:-disabled:}
 unset QT_QPA_PLATFORM
-openbox >"$runtime/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+wm_running() { [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null)" == *window* ]]; }
+# Openbox now and then exits at once, saying nothing (about one start in twenty here); it is
+# started again then, and the run stops if it never manages the display.
+start_openbox() {
+    openbox >"$runtime/openbox.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 400); do
+        wm_running && return 0
+        if ! kill -0 "${pids[-1]}" 2>/dev/null; then
+            wait "${pids[-1]}" && status=0 || status=$?
+            echo "openbox exited at start (status $status); starting it again" >&2
+            return 1
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+start_openbox || start_openbox || start_openbox || {
+    echo "openbox did not start:" >&2
+    cat "$runtime/openbox.log" >&2
+    exit 1
+}
 sleep 0.5  # openbox takes a moment after announcing itself before it manages focus
 
 "$@" &

@@ -22,7 +22,9 @@ CountBox::CountBox(QWidget* parent) : QLineEdit(parent) {}
 QString CountBox::TypedCharacters(const QKeyEvent& event) {
     const int key = event.key();
     if (key == Qt::Key_Backspace) {
-        return QString(QChar(8));
+        // Ctrl+Backspace types the control character 127, as on the platform the program
+        // comes from, rather than deleting a word.
+        return QString(QChar(event.modifiers() & Qt::ControlModifier ? 127 : 8));
     }
     // Ctrl+letter types a control code (Ctrl+C is 3, Ctrl+V is 22) whatever text the event
     // carries: a real keyboard sends the code, a synthesised event may send the letter.
@@ -32,14 +34,19 @@ QString CountBox::TypedCharacters(const QKeyEvent& event) {
     return event.text();
 }
 
-int CountBox::RefusedCount(const QString& characters) {
-    int refused = 0;
-    for (const QChar character : characters) {
-        auto KeyAscii = static_cast<std::int16_t>(character.unicode());
-        CountBoxKeyFilter(KeyAscii);
-        refused += KeyAscii == 0 ? 1 : 0;
+QString CountBox::Accepted(const QString& characters) {
+    // By code point, so that a character outside the Basic Multilingual Plane counts once.
+    QString accepted;
+    for (const char32_t character : characters.toUcs4()) {
+        if (CountBoxKeyFilter(character)) {
+            accepted += QChar(character);  // only Backspace and digits get here
+        }
     }
-    return refused;
+    return accepted;
+}
+
+int CountBox::RefusedCount(const QString& characters) {
+    return static_cast<int>(characters.toUcs4().size() - Accepted(characters).size());
 }
 
 void CountBox::WarnOfRefused(int refused) {
@@ -79,13 +86,16 @@ void CountBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void CountBox::inputMethodEvent(QInputMethodEvent* event) {
-    // Dead keys and Compose sequences arrive as committed text with no key press.
+    // Dead keys, Compose sequences and input methods commit text with no key press; each of its
+    // characters is judged as if it had been typed.
     const int refused = RefusedCount(event->commitString());
     if (refused == 0) {
         QLineEdit::inputMethodEvent(event);
         return;
     }
-    QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
-    QLineEdit::inputMethodEvent(&withoutCommit);
+    QInputMethodEvent acceptedOnly(event->preeditString(), event->attributes());
+    acceptedOnly.setCommitString(Accepted(event->commitString()), event->replacementStart(),
+                                 event->replacementLength());
+    QLineEdit::inputMethodEvent(&acceptedOnly);
     WarnOfRefused(refused);
 }

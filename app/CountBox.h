@@ -21,6 +21,8 @@ class CountBox : public QLineEdit {
   private:
     // The characters a key press produces, as a desktop text box sees them.
     static QString TypedCharacters(const QKeyEvent& event);
+    // The characters that the key filter takes, in order.
+    static QString Accepted(const QString& characters);
     // How many of the characters the key filter refuses.
     static int RefusedCount(const QString& characters);
     // "Invalid Entry", once for each refused character.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstdint>
-
-// Decides on one typed character of a count box: Backspace (8) and the digits 0 to 9 pass
-// unchanged; any other code is set to 0, which tells the box to drop the character.
-void CountBoxKeyFilter(std::int16_t& KeyAscii);
+// Decides on one typed character of a count box: it takes Backspace (8) and the digits 0 to 9,
+// and refuses every other character.
+constexpr bool CountBoxKeyFilter(char32_t KeyAscii) {
+    return KeyAscii == 8 || (KeyAscii >= U'0' && KeyAscii <= U'9');
+}

@@ -2,13 +2,13 @@
 
 #include <QApplication>
 
-#include "app/AppIcon.h"
 #include "app/DeferredIconStyle.h"
+#include "platform/AppIcon.h"
 #include "platform/Fonts.h"
 
 void PrepareApplication() {
     QApplication::setStyle(new DeferredIconStyle(QApplication::style()->name()));
-    QApplication::setWindowIcon(AppIcon());
+    QApplication::setWindowIcon(platform::AppIcon());
     platform::InstallFontSubstitutes();
     // Message boxes and menus use the dialog font, as they do on the platform the program
     // comes from; it also spares loading the desktop's own face at start-up.

@@ -11,8 +11,8 @@
 #include <QtEndian>
 #include <cstdio>
 
-#include "app/shuttle16.xpm"
-#include "app/shuttle32.xpm"
+#include "data/shuttle16.xpm"
+#include "data/shuttle32.xpm"
 
 namespace {
 

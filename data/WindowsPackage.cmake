@@ -3,10 +3,6 @@
 find_program(WIXL wixl REQUIRED)
 find_program(MINGW_STRIP x86_64-w64-mingw32-strip REQUIRED)
 
-set(VANTREL_AUTHOR "Ketharin")
-set(VANTREL_CONTACT "ketharin@example.org")
-set(VANTREL_HOMEPAGE "https://vantrel.example.org/")
-set(VANTREL_SUMMARY "Class GPA calculator from grade counts")
 # One product code per version, the same for every build of it.
 string(UUID VANTREL_MSI_PRODUCT_CODE NAMESPACE 5D1B6C0E-8E0A-4C62-9E52-3B7A4F0C9A11
     NAME "${PROJECT_NAME} ${PROJECT_VERSION}" TYPE SHA1 UPPER)

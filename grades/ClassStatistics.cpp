@@ -4,9 +4,12 @@
 #include <cmath>
 
 #include "grades/FormatNumber.h"
+#include "grades/ParseCount.h"
 
 namespace grades {
 namespace {
+
+using GradeCounts = std::array<double, kCategoryCount>;
 
 struct Sums {
     double total = 0;
@@ -29,40 +32,35 @@ Sums SumCounts(const GradeCounts& counts) {
     return sums;
 }
 
-}  // namespace
-
-bool CountsAreMissing(const std::array<std::string, kCategoryCount>& texts) {
-    const auto graded = texts.begin() + kGradedCount;
-    const bool allEmpty =
-        std::all_of(texts.begin(), graded, [](const std::string& t) { return t.empty(); });
-    const bool allZero =
-        std::all_of(texts.begin(), graded, [](const std::string& t) { return t == "0"; });
+// Nothing entered: the graded texts (IC is not looked at) are all empty, or all exactly "0".
+bool CountsAreMissing(const BoxTexts& texts) {
+    bool allEmpty = true;
+    bool allZero = true;
+    for (std::size_t i = 0; i < kCategoryCount; ++i) {
+        if (kGradeScale[i].graded) {
+            allEmpty = allEmpty && texts[i].empty();
+            allZero = allZero && texts[i] == "0";
+        }
+    }
     return allEmpty || allZero;
 }
 
-CountsVerdict CheckCounts(const GradeCounts& counts) {
-    for (double count : counts) {
-        if (!std::isfinite(count) || count < 0) {
-            return CountsVerdict::Invalid;
-        }
-    }
-    const Sums sums = SumCounts(counts);
-    if (!std::isfinite(sums.total) || !std::isfinite(sums.gradePointSum)) {
-        return CountsVerdict::Invalid;
-    }
-    return sums.gradedCount == 0 ? CountsVerdict::NoGradedStudents : CountsVerdict::Usable;
+bool CountsAreSound(const GradeCounts& counts, const Sums& sums) {
+    const bool eachSound = std::all_of(counts.begin(), counts.end(), [](double count) {
+        return std::isfinite(count) && count >= 0;
+    });
+    return eachSound && std::isfinite(sums.total) && std::isfinite(sums.gradePointSum);
 }
 
-ClassStatistics ComputeClassStatistics(const GradeCounts& counts) {
-    const Sums sums = SumCounts(counts);
+ClassStatistics Statistics(const GradeCounts& counts, const Sums& sums) {
     ClassStatistics stats;
     stats.total = sums.total;
     stats.gradedCount = sums.gradedCount;
     stats.gradePointSum = sums.gradePointSum;
     // IC students are in the total but never in the GPA's denominator.
-    stats.gpa = sums.gradedCount != 0 ? sums.gradePointSum / sums.gradedCount : 0;
+    stats.gpa = sums.gradePointSum / sums.gradedCount;
     for (std::size_t i = 0; i < kCategoryCount; ++i) {
-        stats.shares[i] = sums.total != 0 ? counts[i] / sums.total : 0;
+        stats.shares[i] = counts[i] / sums.total;
     }
     stats.gpaText = FormatGpa(stats.gpa);
     stats.totalText = FormatTotal(stats.total);
@@ -70,6 +68,26 @@ ClassStatistics ComputeClassStatistics(const GradeCounts& counts) {
         stats.percentTexts[i] = FormatPercent(stats.shares[i]);
     }
     return stats;
+}
+
+}  // namespace
+
+Evaluation EvaluateClass(const BoxTexts& texts) {
+    if (CountsAreMissing(texts)) {
+        return {Outcome::MissingEntry, {}};
+    }
+    GradeCounts counts{};
+    for (std::size_t i = 0; i < kCategoryCount; ++i) {
+        counts[i] = ParseCount(texts[i]);
+    }
+    const Sums sums = SumCounts(counts);
+    if (!CountsAreSound(counts, sums)) {
+        return {Outcome::InvalidEntry, {}};
+    }
+    if (sums.gradedCount == 0) {
+        return {Outcome::NoGradedStudents, {}};
+    }
+    return {Outcome::Calculated, Statistics(counts, sums)};
 }
 
 }  // namespace grades

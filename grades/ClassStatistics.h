@@ -2,15 +2,13 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "grades/GradeScale.h"
 
 namespace grades {
 
-// The ten counts in scale order, as read from the boxes.
-using GradeCounts = std::array<double, kCategoryCount>;
-
-// The result of one calculation, with the texts the window shows.
+// The figures of one class, with the texts the window shows.
 struct ClassStatistics {
     double total = 0;
     double gradedCount = 0;
@@ -22,21 +20,23 @@ struct ClassStatistics {
     std::array<std::string, kCategoryCount> percentTexts;
 };
 
-// True when nothing was entered: the nine graded texts (IC is not looked at) are all empty,
-// or all exactly "0".
-bool CountsAreMissing(const std::array<std::string, kCategoryCount>& texts);
-
-enum class CountsVerdict {
-    Usable,
+enum class Outcome {
+    Calculated,
+    MissingEntry,      // the graded boxes are all empty, or all exactly "0"
     NoGradedStudents,  // nobody from A+ to F: there is no GPA
-    Invalid,           // a negative count, or a count or sum too large for a double
+    InvalidEntry,      // a negative count, or a count or sum too large for a double
 };
 
-// Whether ComputeClassStatistics can give sound figures for these counts.
-CountsVerdict CheckCounts(const GradeCounts& counts);
+struct Evaluation {
+    Outcome outcome = Outcome::MissingEntry;
+    ClassStatistics statistics;  // only for Outcome::Calculated
+};
 
-// The statistics and their texts. Meant for counts that CheckCounts finds usable; for others it
-// still returns without dividing by zero, but the figures mean nothing.
-ClassStatistics ComputeClassStatistics(const GradeCounts& counts);
+// The ten box texts in scale order, as the user left them.
+using BoxTexts = std::array<std::string_view, kCategoryCount>;
+
+// The whole calculation: the missing-entry rule, each count read leniently with ParseCount,
+// the counts checked, then the statistics and their texts.
+Evaluation EvaluateClass(const BoxTexts& texts);
 
 }  // namespace grades

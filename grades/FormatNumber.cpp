@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string_view>
 
+#include "grades/Digits.h"
+
 namespace grades {
 namespace {
 
@@ -65,10 +67,6 @@ std::string NonFiniteText(double value) {
     return std::string(buffer, result.ptr);
 }
 
-bool IsAllZeros(const std::string& digits) {
-    return digits.find_first_not_of('0') == std::string::npos;
-}
-
 // Adds one unit in the last place of a digit string.
 void Increment(std::string& digits) {
     for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
@@ -91,7 +89,7 @@ void Round(Decimal& d, std::size_t places, Tie tie) {
     if (rest.empty() || rest[0] < '5') {
         return;
     }
-    const bool exactHalf = rest[0] == '5' && IsAllZeros(rest.substr(1));
+    const bool exactHalf = rest[0] == '5' && AllZeros(rest.substr(1));
     if (exactHalf && tie == Tie::ToEven) {
         const char last = places > 0 ? d.fraction.back() : d.whole.back();
         if ((last - '0') % 2 == 0) {
@@ -105,7 +103,7 @@ void Round(Decimal& d, std::size_t places, Tie tie) {
 }
 
 std::string SignOf(const Decimal& d) {
-    return d.negative && !(IsAllZeros(d.whole) && IsAllZeros(d.fraction)) ? "-" : "";
+    return d.negative && !(AllZeros(d.whole) && AllZeros(d.fraction)) ? "-" : "";
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <limits>
 #include <string>
 
+#include "grades/Digits.h"
+
 namespace grades {
 namespace {
 
@@ -115,10 +117,6 @@ double ReadRadixNumber(Reader& in) {
         return octal.empty() ? 0.0 : ConvertHex(OctalToHex(octal));
     }
     return 0.0;
-}
-
-bool AllZeros(std::string_view digits) {
-    return digits.find_first_not_of('0') == std::string_view::npos;
 }
 
 // More significant digits than this never change how a decimal number rounds to a double (a

@@ -1,6 +1,6 @@
 #include "help/HelpWindowStyle.h"
 
-#include "app/AppIcon.h"
+#include "platform/AppIcon.h"
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/WindowHints.h"
@@ -11,7 +11,7 @@ void ApplyHelpWindowStyle(QDialog* window, int clientWidthTwips, int clientHeigh
     window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowIcon(AppIcon());
+    window->setWindowIcon(platform::AppIcon());
     window->setFont(platform::Font(platform::kDialogFontFamily, 8));
     window->setFixedSize(platform::TwipsToPixels(clientWidthTwips),
                          platform::TwipsToPixels(clientHeightTwips));

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <stdexcept>
 #include <utility>
+#include <variant>
 
 #include "platform/Programs.h"
 
@@ -33,25 +34,30 @@ std::string DecimalText(std::uint32_t number) {
     return std::string(digits, result.ptr);
 }
 
+// A value that is missing lets the second entry be tried; any other failure ends the search.
+bool EndsTheSearch(ReadFailure failure) {
+    return failure == ReadFailure::NoData || failure == ReadFailure::NoRegistryFunctions;
+}
+
 bool TryStartSysInfo(const SysInfoServices& services) {
-    std::int32_t root = kLocalMachine;
-    std::string keyName = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-    std::string valueName = "PATH";
-    std::string toolPath;
     // The first entry is the tool's full path, started as it stands.
-    if (!GetKeyValue(services, root, keyName, valueName, toolPath)) {
-        // The second entry is the tool's folder.
-        keyName = "SOFTWARE\\Microsoft\\Shared Tools Location";
-        valueName = "MSINFO";
-        if (!GetKeyValue(services, root, keyName, valueName, toolPath)) {
-            return false;
-        }
-        if (!services.isOrdinaryFile(toolPath + "\\MSINFO32.EXE")) {
-            return false;
-        }
-        toolPath += "\\MSINFO32.EXE";
+    const KeyValue path =
+        GetKeyValue(services, registry::kLocalMachine, registry::kSysInfoPathKey, "PATH");
+    if (const auto* tool = std::get_if<std::string>(&path)) {
+        return services.startProgram(*tool);
     }
-    return services.startProgram(toolPath);
+    if (EndsTheSearch(std::get<ReadFailure>(path))) {
+        return false;
+    }
+    // The second entry is the tool's folder.
+    const KeyValue folder = GetKeyValue(services, registry::kLocalMachine,
+                                        "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO");
+    const auto* folderPath = std::get_if<std::string>(&folder);
+    if (folderPath == nullptr) {
+        return false;
+    }
+    const std::string tool = *folderPath + "\\MSINFO32.EXE";
+    return services.isOrdinaryFile(tool) && services.startProgram(tool);
 }
 
 }  // namespace
@@ -64,28 +70,31 @@ SysInfoServices PlatformSysInfoServices(std::function<void(const std::string&)> 
     return services;
 }
 
-bool GetKeyValue(const SysInfoServices& services, std::int32_t& KeyRoot, std::string& KeyName,
-                 std::string& SubKeyRef, std::string& KeyVal) {
-    const registry::Functions& functions = services.registry();
+KeyValue GetKeyValue(const SysInfoServices& services, std::int32_t KeyRoot,
+                     const std::string& KeyName, const std::string& SubKeyRef) {
+    const registry::Functions* functions = nullptr;
+    try {
+        functions = &services.registry();
+    } catch (const std::runtime_error&) {
+        return ReadFailure::NoRegistryFunctions;
+    }
     registry::Handle key = 0;
     // Read access is all it needs; asking for more would shut out users who may only read.
-    if (functions.RegOpenKeyExA(registry::RootHandle(KeyRoot), KeyName.c_str(), 0,
-                                registry::kKeyRead, &key) != registry::kSuccess) {
-        KeyVal.clear();
-        return false;
+    if (functions->RegOpenKeyExA(registry::RootHandle(KeyRoot), KeyName.c_str(), 0,
+                                 registry::kKeyRead, &key) != registry::kSuccess) {
+        return ReadFailure::KeyNotOpened;
     }
-    const OpenKey closeOnReturn(functions, key);
+    const OpenKey closeOnReturn(*functions, key);
 
     std::array<unsigned char, 1024> buffer{};
     auto length = static_cast<std::uint32_t>(buffer.size());
     std::uint32_t type = 0;
-    if (functions.RegQueryValueExA(key, SubKeyRef.c_str(), nullptr, &type, buffer.data(),
-                                   &length) != registry::kSuccess) {
-        KeyVal.clear();
-        return false;
+    if (functions->RegQueryValueExA(key, SubKeyRef.c_str(), nullptr, &type, buffer.data(),
+                                    &length) != registry::kSuccess) {
+        return ReadFailure::ValueNotRead;
     }
     if (length == 0) {
-        throw std::invalid_argument("registry value without data");
+        return ReadFailure::NoData;
     }
     // A stored text counts its terminating NUL; drop it before the bytes become text.
     std::size_t size = std::min<std::size_t>(length, buffer.size());
@@ -93,23 +102,18 @@ bool GetKeyValue(const SysInfoServices& services, std::int32_t& KeyRoot, std::st
         --size;
     }
     if (type == registry::kTypeText) {
-        KeyVal.assign(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(size));
-    } else if (type == registry::kTypeNumber) {
+        return std::string(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(size));
+    }
+    if (type == registry::kTypeNumber) {
         const std::uint32_t number = buffer[0] | (buffer[1] << 8) | (buffer[2] << 16) |
                                      (static_cast<std::uint32_t>(buffer[3]) << 24);
-        KeyVal = DecimalText(number);
+        return DecimalText(number);
     }
-    return true;
+    return std::string();
 }
 
 void StartSysInfo(const SysInfoServices& services) {
-    bool started = false;
-    try {
-        started = TryStartSysInfo(services);
-    } catch (const std::exception&) {
-        started = false;  // every failure ends in the one message below
-    }
-    if (!started) {
+    if (!TryStartSysInfo(services)) {
         services.showMessage(kSysInfoUnavailable);
     }
 }

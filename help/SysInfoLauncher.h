@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <variant>
 
 #include "platform/Registry.h"
 
@@ -11,7 +12,6 @@
 // serves every system.
 namespace help {
 
-inline constexpr std::int32_t kLocalMachine = static_cast<std::int32_t>(0x80000002u);
 inline constexpr char kSysInfoUnavailable[] = "System Information Is Unavailable At This Time";
 
 struct SysInfoServices {
@@ -24,13 +24,19 @@ struct SysInfoServices {
 // The platform's own services, with the given way of showing the message.
 SysInfoServices PlatformSysInfoServices(std::function<void(const std::string&)> showMessage);
 
-// Reads one registry value as text into KeyVal. A text (type 1) comes without its terminating
-// NUL, a number (type 4) as its decimal digits; any other type leaves KeyVal as it was. False,
-// with KeyVal empty, when the key cannot be opened for reading or the value cannot be read
-// (missing, or longer than 1024 bytes). Throws std::invalid_argument for a value of no bytes,
-// and std::runtime_error when the registry functions cannot be found.
-bool GetKeyValue(const SysInfoServices& services, std::int32_t& KeyRoot, std::string& KeyName,
-                 std::string& SubKeyRef, std::string& KeyVal);
+// Why a registry value could not be read.
+enum class ReadFailure {
+    KeyNotOpened,  // missing, or not open for reading
+    ValueNotRead,  // missing, or longer than 1024 bytes
+    NoData,        // a value of no bytes
+    NoRegistryFunctions,
+};
+
+// A registry value as text, or why there is none. A text (type 1) comes without its
+// terminating NUL, a number (type 4) as its decimal digits, any other type as empty text.
+using KeyValue = std::variant<std::string, ReadFailure>;
+KeyValue GetKeyValue(const SysInfoServices& services, std::int32_t KeyRoot,
+                     const std::string& KeyName, const std::string& SubKeyRef);
 
 // Starts the tool named by the first registry entry as it stands, or else the MSINFO32.EXE in
 // the folder that the second entry names, if it is there. Any failure ends in the one message.

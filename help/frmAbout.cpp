@@ -1,13 +1,13 @@
 #include "help/frmAbout.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
-#include "app/AppIcon.h"
-#include "app/AppInfo.h"
 #include "help/HelpWindowStyle.h"
+#include "platform/AppIcon.h"
+#include "platform/Controls.h"
+#include "platform/Identity.h"
 #include "platform/MessageBox.h"
 #include "platform/Twips.h"
 
@@ -16,14 +16,11 @@ namespace {
 using platform::TwipsRect;
 using platform::TwipsToPixels;
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect,
-                  bool black) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromUtf8(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+// A word-wrapped label; the texts that the design draws in black stay black in any theme.
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect,
+                 bool black) {
+    QLabel* label = platform::AddLabel(parent, name, text, rect);
     label->setWordWrap(true);
-    label->setGeometry(rect);
     if (black) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, Qt::black);
@@ -32,12 +29,20 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QRect& rect) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromUtf8(name));
-    button->setGeometry(rect);
-    return button;
+QString Description() {
+    return QStringLiteral("%1 made by %2 E-Mail: %3")
+               .arg(QString::fromUtf8(identity::kTitle), QString::fromUtf8(identity::kAuthor),
+                    QString::fromUtf8(identity::kEmail)) +
+           QString(13, ' ') + QStringLiteral("URL: ") + QString::fromUtf8(identity::kHomepage);
+}
+
+QString Disclaimer() {
+    return QStringLiteral(
+               "Warning: this program is protected by copyright, (c) %1 %2. "
+               "It is free for individuals. THE AUTHOR GIVES NO WARRANTY AS TO THE "
+               "ACCURACY OF THIS SOFTWARE. ANY USE OF IT IS AT YOUR OWN RISK. IT IS "
+               "PROVIDED AS IS, WITHOUT WARRANTY OF ANY KIND.")
+        .arg(QString::fromUtf8(identity::kAuthor), QString::fromUtf8(identity::kCopyrightYears));
 }
 
 }  // namespace
@@ -47,33 +52,24 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     help::ApplyHelpWindowStyle(this, 5550, 3480);
     setWindowTitle(QStringLiteral("About ..."));
 
-    cmdOK = MakeButton(this, "cmdOK", QStringLiteral("OK"), TwipsRect(4230, 2640, 1260, 345));
+    cmdOK =
+        platform::AddButton(this, "cmdOK", QStringLiteral("OK"), TwipsRect(4230, 2640, 1260, 345));
     cmdOK->setDefault(true);
-    cmdSysInfo = MakeButton(this, "cmdSysInfo", QStringLiteral("&System Info..."),
-                            TwipsRect(4260, 3075, 1245, 345));
+    auto* cmdSysInfo = platform::AddButton(this, "cmdSysInfo", QStringLiteral("&System Info..."),
+                                           TwipsRect(4260, 3075, 1245, 345));
 
-    Picture1 = new QLabel(this);
+    auto* Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(TwipsRect(210, 210, 540, 555));
-    Picture1->setPixmap(AppIcon().pixmap(32, 32));
+    Picture1->setPixmap(platform::AppIcon().pixmap(32, 32));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::TabFocus);  // a picture box is a tab stop
 
-    lblTitle = MakeLabel(this, "lblTitle", QString::fromUtf8(appinfo::kTitle),
-                         TwipsRect(1050, 240, 3885, 480), true);
-    lblVersion = MakeLabel(this, "lblVersion", QString(), TwipsRect(1050, 780, 3885, 225), false);
-    lblDescription =
-        MakeLabel(this, "lblDescription",
-                  QStringLiteral("Vantrel made by Ketharin E-Mail: ketharin@example.org") +
-                      QString(13, ' ') + QStringLiteral("URL: https://vantrel.example.org/"),
-                  TwipsRect(1050, 1125, 3045, 690), true);
-    lblDisclaimer = MakeLabel(
-        this, "lblDisclaimer",
-        QStringLiteral("Warning: this program is protected by copyright, (c) Ketharin 2025-2026. "
-                       "It is free for individuals. THE AUTHOR GIVES NO WARRANTY AS TO THE "
-                       "ACCURACY OF THIS SOFTWARE. ANY USE OF IT IS AT YOUR OWN RISK. IT IS "
-                       "PROVIDED AS IS, WITHOUT WARRANTY OF ANY KIND."),
-        TwipsRect(120, 2280, 3990, 1185), true);
+    lblTitle = AddLabel(this, "lblTitle", QString::fromUtf8(identity::kTitle),
+                        TwipsRect(1050, 240, 3885, 480), true);
+    lblVersion = AddLabel(this, "lblVersion", QString(), TwipsRect(1050, 780, 3885, 225), false);
+    AddLabel(this, "lblDescription", Description(), TwipsRect(1050, 1125, 3045, 690), true);
+    AddLabel(this, "lblDisclaimer", Disclaimer(), TwipsRect(120, 2280, 3990, 1185), true);
 
     setTabOrder(cmdOK, cmdSysInfo);
     setTabOrder(cmdSysInfo, Picture1);
@@ -83,26 +79,18 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
         platform::ShowMessage(
             this, {QString::fromStdString(text), QString(), platform::MessageIcon::None});
     });
+    platform::SetCancelButton(this, cmdOK);  // OK is the cancel button too
     cmdOK->setFocus();
     Form_Load();
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(appinfo::kTitle));
+    setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(identity::kTitle));
     lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(appinfo::kVersionMajor)
-                            .arg(appinfo::kVersionMinor)
-                            .arg(appinfo::kVersionRevision));
-    lblTitle->setText(QString::fromUtf8(appinfo::kTitle));
-}
-
-void frmAbout::keyPressEvent(QKeyEvent* event) {
-    // OK is the cancel button too.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        cmdOK->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+                            .arg(identity::kVersionMajor)
+                            .arg(identity::kVersionMinor)
+                            .arg(identity::kVersionRevision));
+    lblTitle->setText(QString::fromUtf8(identity::kTitle));
 }
 
 void frmAbout::paintEvent(QPaintEvent* event) {
@@ -125,9 +113,4 @@ void frmAbout::cmdSysInfo_Click() {
 
 void frmAbout::StartSysInfo() {
     help::StartSysInfo(services_);
-}
-
-bool frmAbout::GetKeyValue(std::int32_t& KeyRoot, std::string& KeyName, std::string& SubKeyRef,
-                           std::string& KeyVal) {
-    return help::GetKeyValue(services_, KeyRoot, KeyName, SubKeyRef, KeyVal);
 }

@@ -1,37 +1,21 @@
 #pragma once
 
 #include <QDialog>
-#include <cstdint>
-#include <string>
 
 #include "help/SysInfoLauncher.h"
 
 class QLabel;
 class QPushButton;
 
-// The About window: title, version, description, disclaimer, OK and System Info.
+// The About window: title, version, description, disclaimer, OK and System Info. Its controls
+// carry their design names as object names.
 class frmAbout : public QDialog {
     Q_OBJECT
 
   public:
     explicit frmAbout(QWidget* parent = nullptr);
 
-    QLabel* Picture1 = nullptr;
-    QLabel* lblTitle = nullptr;
-    QLabel* lblVersion = nullptr;
-    QLabel* lblDescription = nullptr;
-    QLabel* lblDisclaimer = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdSysInfo = nullptr;
-
-    // Starts the system-information tool, or says that it is unavailable.
-    void StartSysInfo();
-    // Reads one registry value as text; see help::GetKeyValue.
-    bool GetKeyValue(std::int32_t& KeyRoot, std::string& KeyName, std::string& SubKeyRef,
-                     std::string& KeyVal);
-
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private slots:
@@ -40,5 +24,11 @@ class frmAbout : public QDialog {
     void cmdSysInfo_Click();
 
   private:
+    // Starts the system-information tool, or says that it is unavailable.
+    void StartSysInfo();
+
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+    QPushButton* cmdOK = nullptr;
     help::SysInfoServices services_;
 };

@@ -1,10 +1,10 @@
 #include "help/frmInst.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include "help/HelpWindowStyle.h"
+#include "platform/Controls.h"
 #include "platform/Twips.h"
 
 frmInst::frmInst(QWidget* parent) : QDialog(parent) {
@@ -12,18 +12,14 @@ frmInst::frmInst(QWidget* parent) : QDialog(parent) {
     help::ApplyHelpWindowStyle(this, 6030, 1965);
     setWindowTitle(QStringLiteral("How to use..."));
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(platform::TwipsRect(4680, 1440, 1215, 375));
-
-    lblInst = new QLabel(InstructionsText(), this);
-    lblInst->setObjectName(QStringLiteral("lblInst"));
-    lblInst->setTextFormat(Qt::PlainText);
+    auto* OKButton = platform::AddButton(this, "OKButton", QStringLiteral("OK"),
+                                         platform::TwipsRect(4680, 1440, 1215, 375));
+    QLabel* lblInst = platform::AddLabel(this, "lblInst", InstructionsText(),
+                                         platform::TwipsRect(120, 0, 4575, 1935));
     lblInst->setWordWrap(true);
-    lblInst->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblInst->setGeometry(platform::TwipsRect(120, 0, 4575, 1935));
 
     connect(OKButton, &QPushButton::clicked, this, &frmInst::OKButton_Click);
+    platform::SetCancelButton(this, nullptr);  // the window has none
     OKButton->setFocus();
 }
 
@@ -42,15 +38,6 @@ QString frmInst::InstructionsText() {
            QStringLiteral(
                "4. Clear button OR Esc key can be used to clear all the boxes and "
                "current GPA value.");
-}
-
-void frmInst::keyPressEvent(QKeyEvent* event) {
-    // The window has no cancel button.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void frmInst::OKButton_Click() {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/AppInfo.h"
+#include "platform/Identity.h"
 #include "platform/ModalBox.h"
 
 namespace platform {
@@ -17,7 +17,7 @@ MessageHandler& CurrentHandler() {
 
 void ShowMessage(QWidget* parent, Message message) {
     if (message.title.isEmpty()) {
-        message.title = QString::fromUtf8(appinfo::kTitle);
+        message.title = QString::fromUtf8(identity::kTitle);
     }
     CurrentHandler()(parent, message);
 }

@@ -30,6 +30,12 @@ inline constexpr std::uint32_t kKeyRead = 0x20019;      // KEY_READ
 inline constexpr std::uint32_t kKeyAllBut = 0x2003F;    // read control and all six key rights
 inline constexpr std::uint32_t kKeyWriteRights = 0x26;  // set value, create subkey, create link
 
+// HKEY_LOCAL_MACHINE as the 32-bit value programs pass for it.
+inline constexpr std::int32_t kLocalMachine = static_cast<std::int32_t>(0x80000002u);
+
+// Where Windows records the system-information tool: its full path, as the value PATH.
+inline constexpr char kSysInfoPathKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+
 // A predefined root handle from its signed 32-bit value, as Windows widens it.
 inline Handle RootHandle(std::int32_t root) {
     return static_cast<Handle>(static_cast<std::intptr_t>(root));

@@ -14,9 +14,6 @@
 namespace platform::registry {
 namespace {
 
-constexpr std::int32_t kLocalMachine = static_cast<std::int32_t>(0x80000002u);
-constexpr char kMsinfoKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-
 std::string Upper(std::string_view text) {
     std::string upper(text);
     std::transform(upper.begin(), upper.end(), upper.begin(),
@@ -48,7 +45,7 @@ Content DesktopContent() {
     Content content;
     for (const char* program : kSystemInfoPrograms) {
         if (const auto found = FindOnPath(program)) {
-            content[kMsinfoKey]["PATH"] = TextValue(*found);
+            content[kSysInfoPathKey]["PATH"] = TextValue(*found);
             break;
         }
     }

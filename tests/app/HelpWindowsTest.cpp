@@ -30,98 +30,99 @@ TEST_F(HelpWindowsTest, InstructionsTextIsTheFourSentencesWithTheirRunsOfSpaces)
 }
 
 TEST_F(HelpWindowsTest, F5OpensOneInstructionsWindowAndOkUnloadsIt) {
-    QTest::keyClick(window->txtAplus, Qt::Key_F5);
-    QPointer<frmInst> first = window->instructionsWindow;
+    QTest::keyClick(Box("txtAplus"), Qt::Key_F5);
+    QPointer<frmInst> first = OpenWindow<frmInst>("frmInst");
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->windowTitle(), "How to use...");
     EXPECT_EQ(first->size(), QSize(6030 / 15, 1965 / 15));
-    EXPECT_EQ(first->OKButton->geometry(), QRect(312, 96, 81, 25));
-    EXPECT_EQ(first->lblInst->geometry(), QRect(8, 0, 305, 129));
+    EXPECT_EQ(Find<QPushButton>(first, "OKButton")->geometry(), QRect(312, 96, 81, 25));
+    EXPECT_EQ(Find<QLabel>(first, "lblInst")->geometry(), QRect(8, 0, 305, 129));
     EXPECT_EQ(first->parentWidget(), nullptr);
 
     window->activateWindow();
-    QTest::keyClick(window->txtAplus, Qt::Key_F5);
-    EXPECT_EQ(window->instructionsWindow, first) << "a second F5 brings the same window forward";
+    QTest::keyClick(Box("txtAplus"), Qt::Key_F5);
+    EXPECT_EQ(OpenWindow<frmInst>("frmInst"), first)
+        << "a second F5 brings the same window forward";
 
-    QTest::mouseClick(first->OKButton, Qt::LeftButton);
-    QTest::qWait(50);
+    QTest::mouseClick(Find<QPushButton>(first, "OKButton"), Qt::LeftButton);
+    DeleteClosedWindows();
     EXPECT_EQ(first, nullptr) << "OK unloads the window";
-    window->mnuHelpInst->trigger();
-    EXPECT_NE(window->instructionsWindow, nullptr);
+    Action("mnuHelpInst")->trigger();
+    EXPECT_NE(OpenWindow<frmInst>("frmInst"), nullptr);
 }
 
 TEST_F(HelpWindowsTest, EscDoesNothingInTheInstructionsWindowButEnterCloses) {
-    window->mnuHelpInst->trigger();
-    QPointer<frmInst> inst = window->instructionsWindow;
+    Action("mnuHelpInst")->trigger();
+    QPointer<frmInst> inst = OpenWindow<frmInst>("frmInst");
     ASSERT_TRUE(QTest::qWaitForWindowActive(inst));
-    QTest::keyClick(inst->OKButton, Qt::Key_Escape);
-    QTest::qWait(50);
+    QTest::keyClick(Find<QPushButton>(inst, "OKButton"), Qt::Key_Escape);
+    DeleteClosedWindows();
     ASSERT_NE(inst, nullptr);
     EXPECT_TRUE(inst->isVisible());
-    QTest::keyClick(inst->OKButton, Qt::Key_Return);
-    QTest::qWait(50);
+    QTest::keyClick(Find<QPushButton>(inst, "OKButton"), Qt::Key_Return);
+    DeleteClosedWindows();
     EXPECT_EQ(inst, nullptr);
 }
 
 TEST_F(HelpWindowsTest, AboutWindowShowsTitleVersionAndClosesWithEscOrEnter) {
-    QTest::keyClick(window->txtAplus, Qt::Key_F6);
-    QPointer<frmAbout> about = window->aboutWindow;
+    QTest::keyClick(Box("txtAplus"), Qt::Key_F6);
+    QPointer<frmAbout> about = OpenWindow<frmAbout>("frmAbout");
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), "About Vantrel");
-    EXPECT_EQ(about->lblTitle->text(), "Vantrel");
-    EXPECT_EQ(about->lblVersion->text(), "Version 1.0.1");
-    EXPECT_TRUE(about->lblDescription->text().startsWith("Vantrel made by Ketharin E-Mail: "));
-    EXPECT_EQ(about->cmdSysInfo->text(), "&System Info...");
+    EXPECT_EQ(Find<QLabel>(about, "lblTitle")->text(), "Vantrel");
+    EXPECT_EQ(Find<QLabel>(about, "lblVersion")->text(), "Version 1.0.1");
+    EXPECT_TRUE(Find<QLabel>(about, "lblDescription")
+                    ->text()
+                    .startsWith("Vantrel made by Ketharin E-Mail: "));
+    EXPECT_EQ(Find<QPushButton>(about, "cmdSysInfo")->text(), "&System Info...");
     EXPECT_EQ(about->size(), QSize(5550 / 15, 3480 / 15));
-    EXPECT_EQ(about->cmdOK->geometry(), QRect(282, 176, 84, 23));
-    EXPECT_EQ(about->cmdSysInfo->geometry(), QRect(284, 205, 83, 23));
-    EXPECT_TRUE(about->cmdOK->isDefault());
+    EXPECT_EQ(Find<QPushButton>(about, "cmdOK")->geometry(), QRect(282, 176, 84, 23));
+    EXPECT_EQ(Find<QPushButton>(about, "cmdSysInfo")->geometry(), QRect(284, 205, 83, 23));
+    EXPECT_TRUE(Find<QPushButton>(about, "cmdOK")->isDefault());
 
     ASSERT_TRUE(QTest::qWaitForWindowActive(about));
-    QTest::keyClick(about->cmdOK, Qt::Key_Escape);
-    QTest::qWait(50);
+    QTest::keyClick(Find<QPushButton>(about, "cmdOK"), Qt::Key_Escape);
+    DeleteClosedWindows();
     EXPECT_EQ(about, nullptr);
 
-    window->mnuHelpAbout->trigger();
-    about = window->aboutWindow;
+    Action("mnuHelpAbout")->trigger();
+    about = OpenWindow<frmAbout>("frmAbout");
     ASSERT_TRUE(QTest::qWaitForWindowActive(about));
     EXPECT_EQ(about->windowTitle(), "About Vantrel");
-    QTest::keyClick(about->cmdOK, Qt::Key_Return);
-    QTest::qWait(50);
+    QTest::keyClick(Find<QPushButton>(about, "cmdOK"), Qt::Key_Return);
+    DeleteClosedWindows();
     EXPECT_EQ(about, nullptr);
 }
 
 TEST_F(HelpWindowsTest, MainWindowWorksWhileBothHelpWindowsAreOpen) {
-    window->mnuHelpInst->trigger();
-    window->mnuHelpAbout->trigger();
-    ASSERT_NE(window->instructionsWindow, nullptr);
-    ASSERT_NE(window->aboutWindow, nullptr);
+    Action("mnuHelpInst")->trigger();
+    Action("mnuHelpAbout")->trigger();
+    ASSERT_NE(OpenWindow<frmInst>("frmInst"), nullptr);
+    ASSERT_NE(OpenWindow<frmAbout>("frmAbout"), nullptr);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    Type(window->txtAplus, "3");
-    QTest::keyClick(window->txtAplus, Qt::Key_Return);
-    EXPECT_EQ(window->Capresult->text(), "4");
+    Type(Box("txtAplus"), "3");
+    QTest::keyClick(Box("txtAplus"), Qt::Key_Return);
+    EXPECT_EQ(Label("Capresult")->text(), "4");
 }
 
 TEST_F(HelpWindowsTest, AboutControlsStandWhereTheDesignPutsThemAndTabInOrder) {
-    window->mnuHelpAbout->trigger();
-    frmAbout* about = window->aboutWindow;
+    Action("mnuHelpAbout")->trigger();
+    frmAbout* about = OpenWindow<frmAbout>("frmAbout");
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(about->Picture1->geometry(), QRect(14, 14, 36, 37));
-    EXPECT_EQ(about->lblTitle->geometry(), QRect(70, 16, 259, 32));
-    EXPECT_EQ(about->lblVersion->geometry(), QRect(70, 52, 259, 15));
-    EXPECT_EQ(about->lblDescription->geometry(), QRect(70, 75, 203, 46));
-    EXPECT_EQ(about->lblDisclaimer->geometry(), QRect(8, 152, 266, 79));
-    EXPECT_FALSE(about->Picture1->pixmap().isNull());
+    EXPECT_EQ(Find<QLabel>(about, "Picture1")->geometry(), QRect(14, 14, 36, 37));
+    EXPECT_EQ(Find<QLabel>(about, "lblTitle")->geometry(), QRect(70, 16, 259, 32));
+    EXPECT_EQ(Find<QLabel>(about, "lblVersion")->geometry(), QRect(70, 52, 259, 15));
+    EXPECT_EQ(Find<QLabel>(about, "lblDescription")->geometry(), QRect(70, 75, 203, 46));
+    EXPECT_EQ(Find<QLabel>(about, "lblDisclaimer")->geometry(), QRect(8, 152, 266, 79));
+    EXPECT_FALSE(Find<QLabel>(about, "Picture1")->pixmap().isNull());
 
     ASSERT_TRUE(QTest::qWaitForWindowActive(about));
-    EXPECT_EQ(QApplication::focusWidget(), about->cmdOK);
-    for (QWidget* next :
-         {static_cast<QWidget*>(about->cmdSysInfo), static_cast<QWidget*>(about->Picture1),
-          static_cast<QWidget*>(about->cmdOK)}) {
+    EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>(about, "cmdOK"));
+    for (const char* next : {"cmdSysInfo", "Picture1", "cmdOK"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), next);
+        EXPECT_EQ(QApplication::focusWidget(), Find(about, next)) << next;
     }
 }
 
@@ -130,8 +131,8 @@ class SystemInfoButtonTest : public HelpWindowsTest {
     void SetUp() override {
         HelpWindowsTest::SetUp();
         platform::registry::SetStandInContent({});  // no system-information tool anywhere
-        window->mnuHelpAbout->trigger();
-        about = window->aboutWindow;
+        Action("mnuHelpAbout")->trigger();
+        about = OpenWindow<frmAbout>("frmAbout");
         ASSERT_TRUE(QTest::qWaitForWindowActive(about));
     }
     void TearDown() override { platform::registry::RestoreDesktopRegistry(); }
@@ -151,30 +152,20 @@ class SystemInfoButtonTest : public HelpWindowsTest {
 };
 
 TEST_F(SystemInfoButtonTest, ClickWithNoToolSaysItIsUnavailable) {
-    QTest::mouseClick(about->cmdSysInfo, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(about, "cmdSysInfo"), Qt::LeftButton);
     ExpectUnavailableMessages(1);
 }
 
 TEST_F(SystemInfoButtonTest, EnterPressesSystemInfoWhileItHasTheFocus) {
-    about->cmdSysInfo->setFocus();
-    QTest::keyClick(about->cmdSysInfo, Qt::Key_Return);
+    Find<QPushButton>(about, "cmdSysInfo")->setFocus();
+    QTest::keyClick(Find<QPushButton>(about, "cmdSysInfo"), Qt::Key_Return);
     ExpectUnavailableMessages(1);
 }
 
 TEST_F(SystemInfoButtonTest, AltSPressesSystemInfo) {
-    QTest::keyClick(about->cmdOK, Qt::Key_S, Qt::AltModifier);
+    QTest::keyClick(Find<QPushButton>(about, "cmdOK"), Qt::Key_S, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !recorder.messages.empty(); }));
     ExpectUnavailableMessages(1);
-}
-
-TEST_F(SystemInfoButtonTest, GetKeyValueIsPublicAndReadsTheRegistry) {
-    platform::registry::SetStandInContent(
-        {{"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
-          {{"PATH", platform::registry::TextValue("/opt/info")}}}});
-    std::int32_t root = help::kLocalMachine;
-    std::string key = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", value = "PATH", keyVal;
-    EXPECT_TRUE(about->GetKeyValue(root, key, value, keyVal));
-    EXPECT_EQ(keyVal, "/opt/info");
 }
 
 }  // namespace

@@ -8,12 +8,13 @@
 
 namespace {
 
-TEST(CountBoxKeyFilter, PassesOnlyBackspaceAndTheTenDigits) {
-    for (int code = -32768; code <= 32767; ++code) {
-        auto KeyAscii = static_cast<std::int16_t>(code);
-        CountBoxKeyFilter(KeyAscii);
-        const bool accepted = code == 8 || (code >= '0' && code <= '9');
-        ASSERT_EQ(KeyAscii, accepted ? code : 0) << "code " << code;
+// Every character there is, and past the last one: a character outside the 16-bit range must
+// not pass as the digit it would wrap to.
+TEST(CountBoxKeyFilter, TakesOnlyBackspaceAndTheTenDigits) {
+    for (char32_t character = 0; character <= 0x11FFFF; ++character) {
+        const bool taken = character == 8 || (character >= U'0' && character <= U'9');
+        ASSERT_EQ(CountBoxKeyFilter(character), taken)
+            << "U+" << std::hex << static_cast<std::uint32_t>(character);
     }
 }
 
@@ -30,25 +31,25 @@ class KeyFilterTest : public MainWindowTest {
 
     // Puts text into a box with the caret at its end, as typing would leave it.
     CountBox* BoxWith(const QString& text) {
-        window->txtB->setText(text);
-        window->txtB->setFocus();
-        return window->txtB;
+        Box("txtB")->setText(text);
+        Box("txtB")->setFocus();
+        return Box("txtB");
     }
 };
 
 TEST_F(KeyFilterTest, DigitsAreTypedInEveryBox) {
-    for (CountBox* box : window->countBoxes()) {
+    for (CountBox* box : CountBoxes()) {
         Type(box, "105");
         EXPECT_EQ(box->text(), "105") << box->objectName().toStdString();
     }
-    Type(window->txtF, "007");
-    EXPECT_EQ(window->txtF->text(), "105007");
+    Type(Box("txtF"), "007");
+    EXPECT_EQ(Box("txtF")->text(), "105007");
     EXPECT_EQ(Warnings(), 0u);
 }
 
 TEST_F(KeyFilterTest, EveryBoxRefusesOtherCharactersOnceEach) {
     const QString refused = "-+. a,xE";
-    for (CountBox* box : window->countBoxes()) {
+    for (CountBox* box : CountBoxes()) {
         recorder.messages.clear();
         Type(box, "1" + refused + "2");
         EXPECT_EQ(box->text(), "12") << box->objectName().toStdString();
@@ -82,8 +83,8 @@ void PrintTo(const ControlKey& k, std::ostream* out) {
 
 class ControlLetter : public KeyFilterTest, public ::testing::WithParamInterface<ControlKey> {};
 
-// Qt's line edit treats these as copy, paste, cut, select-all and undo; in a count box they are
-// typed control characters and are refused.
+// Qt's line edit treats these as copy, paste, cut, select-all, undo and delete-word; in a count
+// box they are typed control characters and are refused.
 TEST_P(ControlLetter, IsARefusedCharacterAndDoesNothingElse) {
     QApplication::clipboard()->setText("99");
     CountBox* box = BoxWith("");
@@ -103,7 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ControlKey{Qt::Key_A, Qt::ControlModifier, "CtrlA"},
                       ControlKey{Qt::Key_Z, Qt::ControlModifier, "CtrlZ"},
                       ControlKey{Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "CtrlShiftZ"},
-                      ControlKey{Qt::Key_Y, Qt::ControlModifier, "CtrlY"}),
+                      ControlKey{Qt::Key_Y, Qt::ControlModifier, "CtrlY"},
+                      ControlKey{Qt::Key_Backspace, Qt::ControlModifier, "CtrlBackspace"}),
     [](const ::testing::TestParamInfo<ControlKey>& info) { return std::string(info.param.name); });
 
 TEST_F(KeyFilterTest, RealKeyboardControlCodesAreRefusedToo) {
@@ -143,13 +145,13 @@ TEST_F(KeyFilterTest, PastingWithShiftInsertIsNotExamined) {
 }
 
 TEST_F(KeyFilterTest, AltLetterWithNoAccessKeyInsertsNothing) {
-    Type(window->txtAplus, "5");
-    QTest::keyClick(window->txtAplus, Qt::Key_Return);
-    ASSERT_EQ(window->cmdcalculate->text(), "Calculated");
-    QTest::keyClick(window->txtAplus, Qt::Key_A, Qt::AltModifier);
-    QTest::keyClick(window->txtAplus, Qt::Key_Q, Qt::AltModifier);
-    QTest::qWait(200);
-    EXPECT_EQ(window->txtAplus->text(), "5");
+    Type(Box("txtAplus"), "5");
+    QTest::keyClick(Box("txtAplus"), Qt::Key_Return);
+    ASSERT_EQ(Button("cmdcalculate")->text(), "Calculated");
+    QTest::keyClick(Box("txtAplus"), Qt::Key_A, Qt::AltModifier);
+    QTest::keyClick(Box("txtAplus"), Qt::Key_Q, Qt::AltModifier);
+    WaitPastTimersOf(200);  // the time an access key would take to press its button
+    EXPECT_EQ(Box("txtAplus")->text(), "5");
     EXPECT_EQ(Warnings(), 0u);
 }
 
@@ -175,14 +177,34 @@ TEST_F(KeyFilterTest, InputMethodTextIsFilteredLikeTypedText) {
     EXPECT_EQ(Warnings(), 1u);
 }
 
+TEST_F(KeyFilterTest, ACharacterBeyondSixteenBitsIsOneCharacter) {
+    CountBox* box = BoxWith("1");
+    QInputMethodEvent emoji;
+    emoji.setCommitString(QString::fromUcs4(U"\U0001F600"));
+    QApplication::sendEvent(box, &emoji);
+    QTest::sendKeyEvent(QTest::Click, box, Qt::Key(0x10030), QString::fromUcs4(U"\U00010030"),
+                        Qt::NoModifier);  // wraps to "0" in 16 bits
+    EXPECT_EQ(box->text(), "1");
+    EXPECT_EQ(Warnings(), 2u);
+}
+
+TEST_F(KeyFilterTest, AnInputMethodCommitIsJudgedCharacterByCharacter) {
+    CountBox* box = BoxWith("1");
+    QInputMethodEvent mixed;
+    mixed.setCommitString(QStringLiteral("2a3\u00e94"));
+    QApplication::sendEvent(box, &mixed);
+    EXPECT_EQ(box->text(), "1234");
+    EXPECT_EQ(Warnings(), 2u);
+}
+
 TEST_F(KeyFilterTest, EnterAndEscNeverWarn) {
-    for (CountBox* box : window->countBoxes()) {
-        window->txtF->setText("1");
+    for (CountBox* box : CountBoxes()) {
+        Box("txtF")->setText("1");
         Type(box, "2");
         QTest::keyClick(box, Qt::Key_Return);
-        EXPECT_EQ(window->cmdcalculate->text(), "Calculated");
+        EXPECT_EQ(Button("cmdcalculate")->text(), "Calculated");
         QTest::keyClick(box, Qt::Key_Escape);
-        EXPECT_EQ(window->txtF->text(), "");
+        EXPECT_EQ(Box("txtF")->text(), "");
     }
     EXPECT_EQ(Warnings(), 0u);
 }

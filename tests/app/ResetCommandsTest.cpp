@@ -10,82 +10,82 @@ namespace {
 class ResetCommandsTest : public MainWindowTest {
   protected:
     void CalculateTwelveStudents() {
-        Type(window->txtAplus, "4");
-        Type(window->txtB, "8");
-        QTest::keyClick(window->txtB, Qt::Key_Return);
-        ASSERT_EQ(window->capStudents->text(), "12");
+        Type(Box("txtAplus"), "4");
+        Type(Box("txtB"), "8");
+        QTest::keyClick(Box("txtB"), Qt::Key_Return);
+        ASSERT_EQ(Label("capStudents")->text(), "12");
     }
 
     void ExpectEmptyExceptTotal(const QString& total) {
         EXPECT_EQ(BoxTexts(), QStringList(10, QString()));
         EXPECT_EQ(PercentTexts(), QStringList(10, QString()));
-        EXPECT_EQ(window->Capresult->text(), "");
-        EXPECT_EQ(window->capStudents->text(), total);
-        EXPECT_EQ(window->cmdcalculate->text(), "Calculate");
-        EXPECT_EQ(QApplication::focusWidget(), window->txtAplus);
+        EXPECT_EQ(Label("Capresult")->text(), "");
+        EXPECT_EQ(Label("capStudents")->text(), total);
+        EXPECT_EQ(Button("cmdcalculate")->text(), "Calculate");
+        EXPECT_EQ(QApplication::focusWidget(), Box("txtAplus"));
     }
 };
 
 TEST_F(ResetCommandsTest, ClearOnAFreshWindowOnlyDropsTheAccessKey) {
-    window->CmdClear->setFocus();
-    QTest::mouseClick(window->CmdClear, Qt::LeftButton);
+    Button("CmdClear")->setFocus();
+    QTest::mouseClick(Button("CmdClear"), Qt::LeftButton);
     ExpectEmptyExceptTotal("");
     EXPECT_TRUE(recorder.messages.empty());
 }
 
 TEST_F(ResetCommandsTest, ClearButtonAndAltCEmptyEverything) {
     CalculateTwelveStudents();
-    QTest::mouseClick(window->CmdClear, Qt::LeftButton);
+    QTest::mouseClick(Button("CmdClear"), Qt::LeftButton);
     ExpectEmptyExceptTotal("");
 
     CalculateTwelveStudents();
-    QTest::keyClick(window->txtB, Qt::Key_C, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->capStudents->text().isEmpty(); }));
+    QTest::keyClick(Box("txtB"), Qt::Key_C, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Label("capStudents")->text().isEmpty(); }));
     ExpectEmptyExceptTotal("");
 }
 
 TEST_F(ResetCommandsTest, EscFromAButtonClearsToo) {
     CalculateTwelveStudents();
-    window->CmdExit->setFocus();
-    QTest::keyClick(window->CmdExit, Qt::Key_Escape);
+    Button("CmdExit")->setFocus();
+    QTest::keyClick(Button("CmdExit"), Qt::Key_Escape);
     ExpectEmptyExceptTotal("");
 }
 
 TEST_F(ResetCommandsTest, NewKeepsTheTotalUntilTheNextClear) {
     CalculateTwelveStudents();
-    QTest::keyClick(window->txtB, Qt::Key_F1);
+    QTest::keyClick(Box("txtB"), Qt::Key_F1);
     ExpectEmptyExceptTotal("12");
 
     // An empty entry now warns, and the old total still stands.
-    QTest::keyClick(window->txtAplus, Qt::Key_Return);
+    QTest::keyClick(Box("txtAplus"), Qt::Key_Return);
     ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(window->capStudents->text(), "12");
+    EXPECT_EQ(Label("capStudents")->text(), "12");
 
-    window->mnuFileNew->trigger();
+    Action("mnuFileNew")->trigger();
     ExpectEmptyExceptTotal("12");
-    QTest::keyClick(window->txtAplus, Qt::Key_Escape);
+    QTest::keyClick(Box("txtAplus"), Qt::Key_Escape);
     ExpectEmptyExceptTotal("");
 }
 
 TEST_F(ResetCommandsTest, AfterClearAltAIsDeadButEnterStillCalculates) {
-    QTest::keyClick(window->txtAplus, Qt::Key_Escape);
-    Type(window->txtAplus, "3");
-    QTest::keyClick(window->txtAplus, Qt::Key_A, Qt::AltModifier);
-    QTest::qWait(300);
-    EXPECT_EQ(window->Capresult->text(), "");
-    QTest::keyClick(window->txtAplus, Qt::Key_Return);
-    EXPECT_EQ(window->Capresult->text(), "4");
+    QTest::keyClick(Box("txtAplus"), Qt::Key_Escape);
+    Type(Box("txtAplus"), "3");
+    QTest::keyClick(Box("txtAplus"), Qt::Key_A, Qt::AltModifier);
+    WaitPastTimersOf(200);  // the time an access key would take to press its button
+    EXPECT_EQ(Label("Capresult")->text(), "");
+    QTest::keyClick(Box("txtAplus"), Qt::Key_Return);
+    EXPECT_EQ(Label("Capresult")->text(), "4");
 }
 
 TEST_F(ResetCommandsTest, PrintWithNoPrinterSaysSoAndChangesNothing) {
     CalculateTwelveStudents();
-    QTest::keyClick(window->txtB, Qt::Key_F2);
+    QTest::keyClick(Box("txtB"), Qt::Key_F2);
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].text,
               "The window could not be printed because no printer is available.");
     EXPECT_EQ(recorder.messages[0].title, "Vantrel");
     EXPECT_EQ(recorder.messages[0].icon, platform::MessageIcon::Warning);
-    EXPECT_EQ(window->capStudents->text(), "12");
+    EXPECT_EQ(Label("capStudents")->text(), "12");
 }
 
 // Each way of exiting ends the event loop at once; a stuck one fails after two seconds.
@@ -105,10 +105,11 @@ std::string ExitName(const ::testing::TestParamInfo<ExitCommand::ParamType>& inf
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, ExitCommand,
-    ::testing::Values([](frmMain& w) { QTest::mouseClick(w.CmdExit, Qt::LeftButton); },
-                      [](frmMain& w) { QTest::keyClick(w.txtC, Qt::Key_X, Qt::AltModifier); },
-                      [](frmMain& w) { QTest::keyClick(w.txtC, Qt::Key_F9); },
-                      [](frmMain& w) { w.mnuFileExit->trigger(); }),
+    ::testing::Values(
+        [](frmMain& w) { QTest::mouseClick(Find<QPushButton>(&w, "CmdExit"), Qt::LeftButton); },
+        [](frmMain& w) { QTest::keyClick(Find(&w, "txtC"), Qt::Key_X, Qt::AltModifier); },
+        [](frmMain& w) { QTest::keyClick(Find(&w, "txtC"), Qt::Key_F9); },
+        [](frmMain& w) { Find<QAction>(&w, "mnuFileExit")->trigger(); }),
     ExitName);
 
 }  // namespace

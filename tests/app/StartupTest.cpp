@@ -42,8 +42,7 @@ TEST_F(StartupTest, FirstPaintLoadsNoImageFormatPlugin) {
 // The menu bar's overflow button, shown only when the menus do not fit, still shows the style's
 // arrow once it is drawn.
 TEST_F(StartupTest, MenuBarOverflowButtonShowsTheStylesArrow) {
-    auto* overflow =
-        window->menuBar->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+    auto* overflow = window->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
     ASSERT_NE(overflow, nullptr);
     auto* style = qobject_cast<QProxyStyle*>(QApplication::style());
     ASSERT_NE(style, nullptr);

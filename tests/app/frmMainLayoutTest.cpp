@@ -22,7 +22,7 @@ class ControlPlacement : public MainWindowTest, public ::testing::WithParamInter
 
 TEST_P(ControlPlacement, StandsWhereTheDesignPutsIt) {
     const Placement& p = GetParam();
-    auto* control = window->clientArea->findChild<QWidget*>(QString::fromUtf8(p.name));
+    auto* control = ClientArea()->findChild<QWidget*>(QString::fromUtf8(p.name));
     ASSERT_NE(control, nullptr) << p.name;
     const QRect g = control->geometry();
     EXPECT_EQ(g.left() * 15, p.left) << p.name;
@@ -33,7 +33,7 @@ TEST_P(ControlPlacement, StandsWhereTheDesignPutsIt) {
     } else {
         EXPECT_GE(g.width(), control->sizeHint().width()) << p.name << " cuts its text";
     }
-    EXPECT_TRUE(window->clientArea->rect().contains(g.topLeft())) << p.name;
+    EXPECT_TRUE(ClientArea()->rect().contains(g.topLeft())) << p.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -63,8 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<Placement>& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, ClientAreaLiesBelowTheMenuBarAndIsFixed) {
-    EXPECT_EQ(window->clientArea->size(), QSize(6135 / 15, 3195 / 15));
-    EXPECT_EQ(window->clientArea->y(), window->menuBar->geometry().bottom() + 1);
+    EXPECT_EQ(ClientArea()->size(), QSize(6135 / 15, 3195 / 15));
+    EXPECT_EQ(ClientArea()->y(), Find<QMenuBar>(window.get(), "menuBar")->geometry().bottom() + 1);
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     const Qt::WindowFlags flags = window->windowFlags();
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
@@ -75,34 +75,34 @@ TEST_F(MainWindowTest, ClientAreaLiesBelowTheMenuBarAndIsFixed) {
 
 TEST_F(MainWindowTest, StartsEmptyWithTheFocusInTheAplusBox) {
     EXPECT_EQ(window->windowTitle(), "Vantrel");
-    EXPECT_EQ(window->heading->text(), "Vantrel");
+    EXPECT_EQ(Label("heading")->text(), "Vantrel");
     EXPECT_EQ(BoxTexts(), QStringList(10, QString()));
     EXPECT_EQ(PercentTexts(), QStringList(10, QString()));
-    EXPECT_TRUE(window->capStudents->text().isEmpty());
-    EXPECT_TRUE(window->Capresult->text().isEmpty());
-    EXPECT_EQ(window->cmdcalculate->text(), "C&alculate");
-    EXPECT_EQ(QApplication::focusWidget(), window->txtAplus);
+    EXPECT_TRUE(Label("capStudents")->text().isEmpty());
+    EXPECT_TRUE(Label("Capresult")->text().isEmpty());
+    EXPECT_EQ(Button("cmdcalculate")->text(), "C&alculate");
+    EXPECT_EQ(QApplication::focusWidget(), Box("txtAplus"));
     EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_EQ(window->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
 }
 
 TEST_F(MainWindowTest, FixedTextsAndTooltipsAreTheDesignsOwn) {
     const QStringList grades{"A+", "A", "B+", "B", "C+", "C", "D+", "D", "F", "IC"};
-    const auto boxes = window->countBoxes();
+    const auto boxes = CountBoxes();
     for (int i = 0; i < grades.size(); ++i) {
         EXPECT_EQ(boxes[i]->toolTip(), "Enter the number of " + grades[i] + " students");
         EXPECT_GT(boxes[i]->maxLength(), 1'000'000);
     }
-    EXPECT_EQ(window->Label20->text(), "IC");
-    EXPECT_EQ(window->Label11->text(), "Total Students");
-    EXPECT_EQ(window->Label10->text(), "GPA is");
-    EXPECT_EQ(window->complements->text(), "With the complements of");
-    EXPECT_EQ(window->Label1->text(), "Ketharin");
-    EXPECT_EQ(window->cmdcalculate->toolTip(), "Click to calculate GPA");
-    EXPECT_EQ(window->CmdClear->text(), "&Clear");
-    EXPECT_EQ(window->CmdClear->toolTip(), "Click to clear all the entries");
-    EXPECT_EQ(window->CmdExit->text(), "E&xit");
-    EXPECT_EQ(window->CmdExit->toolTip(), "Click to exit the Vantrel");
+    EXPECT_EQ(Label("Label20")->text(), "IC");
+    EXPECT_EQ(Label("Label11")->text(), "Total Students");
+    EXPECT_EQ(Label("Label10")->text(), "GPA is");
+    EXPECT_EQ(Label("complements")->text(), "With the complements of");
+    EXPECT_EQ(Label("Label1")->text(), "Ketharin");
+    EXPECT_EQ(Button("cmdcalculate")->toolTip(), "Click to calculate GPA");
+    EXPECT_EQ(Button("CmdClear")->text(), "&Clear");
+    EXPECT_EQ(Button("CmdClear")->toolTip(), "Click to clear all the entries");
+    EXPECT_EQ(Button("CmdExit")->text(), "E&xit");
+    EXPECT_EQ(Button("CmdExit")->toolTip(), "Click to exit the Vantrel");
 }
 
 struct FontCase {
@@ -144,8 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<FontCase>& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, MenusHaveTheirItemsAndShortcuts) {
-    EXPECT_EQ(window->mnuFile->title(), "&File");
-    EXPECT_EQ(window->mnuHelp->title(), "&Help");
+    EXPECT_EQ(Menu("mnuFile")->title(), "&File");
+    EXPECT_EQ(Menu("mnuHelp")->title(), "&Help");
     struct Item {
         QAction* action;
         QMenu* menu;
@@ -153,29 +153,29 @@ TEST_F(MainWindowTest, MenusHaveTheirItemsAndShortcuts) {
         Qt::Key key;
     };
     for (const Item& item :
-         {Item{window->mnuFileNew, window->mnuFile, "&New", Qt::Key_F1},
-          Item{window->mnuFilePrint, window->mnuFile, "&Print", Qt::Key_F2},
-          Item{window->mnuFileExit, window->mnuFile, "E&xit", Qt::Key_F9},
-          Item{window->mnuHelpInst, window->mnuHelp, "&How to use...", Qt::Key_F5},
-          Item{window->mnuHelpAbout, window->mnuHelp, "&About", Qt::Key_F6}}) {
+         {Item{Action("mnuFileNew"), Menu("mnuFile"), "&New", Qt::Key_F1},
+          Item{Action("mnuFilePrint"), Menu("mnuFile"), "&Print", Qt::Key_F2},
+          Item{Action("mnuFileExit"), Menu("mnuFile"), "E&xit", Qt::Key_F9},
+          Item{Action("mnuHelpInst"), Menu("mnuHelp"), "&How to use...", Qt::Key_F5},
+          Item{Action("mnuHelpAbout"), Menu("mnuHelp"), "&About", Qt::Key_F6}}) {
         EXPECT_EQ(item.action->text(), item.caption);
         EXPECT_EQ(item.action->shortcut(), QKeySequence(item.key));
         EXPECT_TRUE(item.menu->actions().contains(item.action));
         EXPECT_FALSE(item.action->isCheckable());
     }
-    EXPECT_EQ(window->mnuFile->actions().size(), 3);
-    EXPECT_EQ(window->mnuHelp->actions().size(), 2);
+    EXPECT_EQ(Menu("mnuFile")->actions().size(), 3);
+    EXPECT_EQ(Menu("mnuHelp")->actions().size(), 2);
 }
 
 TEST_F(MainWindowTest, TabRunsThroughTheBoxesInGradeOrderThenTheButtons) {
-    const auto boxes = window->countBoxes();
+    const auto boxes = CountBoxes();
     std::vector<QWidget*> order(boxes.begin(), boxes.end());
-    order.insert(order.end(), {window->cmdcalculate, window->CmdClear, window->CmdExit});
+    order.insert(order.end(), {Button("cmdcalculate"), Button("CmdClear"), Button("CmdExit")});
     for (std::size_t i = 0; i < order.size(); ++i) {
         ASSERT_EQ(QApplication::focusWidget(), order[i]) << "step " << i;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(QApplication::focusWidget(), window->txtAplus);
+    EXPECT_EQ(QApplication::focusWidget(), Box("txtAplus"));
     for (std::size_t i = order.size(); i-- > 0;) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         ASSERT_EQ(QApplication::focusWidget(), order[i]) << "back to " << i;
@@ -191,8 +191,8 @@ TEST_F(MainWindowTest, BoxShowsAPastedCharacterItsFaceLacks) {
     if (!QFontDatabase::families().contains(QStringLiteral("DejaVu Sans"))) {
         GTEST_SKIP() << "needs DejaVu Sans, which has the character";
     }
-    QFont standInAlone = window->txtA->font();
+    QFont standInAlone = Box("txtA")->font();
     standInAlone.setStyleStrategy(QFont::NoFontMerging);
     ASSERT_FALSE(QFontMetrics(standInAlone).inFontUcs4(doubleIntegral));
-    EXPECT_TRUE(QFontMetrics(window->txtA->font()).inFontUcs4(doubleIntegral));
+    EXPECT_TRUE(QFontMetrics(Box("txtA")->font()).inFontUcs4(doubleIntegral));
 }

@@ -8,24 +8,32 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/CountBox.h"
 #include "app/Startup.h"
 #include "app/frmMain.h"
 #include "platform/MessageBox.h"
 
 namespace {
 
+template <typename Control>
+Control* Find(const frmMain& window, const char* name) {
+    return window.findChild<Control*>(QString::fromUtf8(name));
+}
+
 const QString kMegabyteCount = QString((1 << 20) - 1, '0') + "5";  // reads as 5
 
 void BM_CalculateTenMegabyteBoxes(benchmark::State& state) {
     frmMain window;
     window.show();
-    for (CountBox* box : window.countBoxes()) {
+    for (CountBox* box : window.findChildren<CountBox*>()) {
         box->setText(kMegabyteCount);
     }
+    auto* cmdcalculate = Find<QPushButton>(window, "cmdcalculate");
     for (auto _ : state) {
-        window.cmdcalculate->click();
+        cmdcalculate->click();
     }
-    if (window.Capresult->text() != "2.36") {  // 5 x 21.25 points over 45 graded students
+    if (Find<QLabel>(window, "Capresult")->text() !=
+        "2.36") {  // 5 x 21.25 points over 45 graded students
         state.SkipWithError("wrong GPA");
     }
     state.SetBytesProcessed(state.iterations() * 10 * kMegabyteCount.size());
@@ -37,15 +45,16 @@ void BM_PasteMegabyte(benchmark::State& state) {
     frmMain window;
     window.show();
     QApplication::clipboard()->setText(kMegabyteCount);
-    window.txtAplus->setFocus();
+    auto* txtAplus = Find<CountBox>(window, "txtAplus");
+    txtAplus->setFocus();
     for (auto _ : state) {
         state.PauseTiming();
-        window.txtAplus->clear();
+        txtAplus->clear();
         state.ResumeTiming();
-        QTest::keyClick(window.txtAplus, Qt::Key_Insert, Qt::ShiftModifier);
+        QTest::keyClick(txtAplus, Qt::Key_Insert, Qt::ShiftModifier);
         QApplication::processEvents();
     }
-    if (window.txtAplus->text().size() != kMegabyteCount.size()) {
+    if (txtAplus->text().size() != kMegabyteCount.size()) {
         state.SkipWithError("the paste did not arrive whole");
     }
 }

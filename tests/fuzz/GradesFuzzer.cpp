@@ -11,7 +11,6 @@
 #include <string_view>
 
 #include "grades/ClassStatistics.h"
-#include "grades/FormatNumber.h"
 #include "grades/ParseCount.h"
 
 namespace {
@@ -69,32 +68,29 @@ void CheckPercentText(const std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::array<std::string, grades::kCategoryCount> texts;
+    grades::BoxTexts texts;
     std::string_view input(reinterpret_cast<const char*>(data), size);
     for (std::size_t i = 0; i < texts.size() && !input.empty(); ++i) {
         const std::size_t end = input.find('\x1e');
-        texts[i] = std::string(input.substr(0, end));
+        texts[i] = input.substr(0, end);
         input = end == std::string_view::npos ? std::string_view() : input.substr(end + 1);
     }
 
-    if (grades::CountsAreMissing(texts)) {
-        return 0;
-    }
-    grades::GradeCounts counts{};
+    const grades::Evaluation evaluation = grades::EvaluateClass(texts);
     bool allFinite = true;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        counts[i] = grades::ParseCount(texts[i]);
-        Require(!std::isnan(counts[i]), "a count is a number", texts[i]);
-        allFinite = allFinite && std::isfinite(counts[i]);
+    for (const std::string_view text : texts) {
+        const double count = grades::ParseCount(text);
+        Require(!std::isnan(count), "a count is a number", std::string(text));
+        allFinite = allFinite && std::isfinite(count);
     }
-    const grades::CountsVerdict verdict = grades::CheckCounts(counts);
-    if (!allFinite) {
-        Require(verdict == grades::CountsVerdict::Invalid, "a count too large is refused");
+    if (!allFinite && evaluation.outcome != grades::Outcome::MissingEntry) {
+        Require(evaluation.outcome == grades::Outcome::InvalidEntry,
+                "a count too large is refused");
     }
-    if (verdict != grades::CountsVerdict::Usable) {
+    if (evaluation.outcome != grades::Outcome::Calculated) {
         return 0;
     }
-    const grades::ClassStatistics stats = grades::ComputeClassStatistics(counts);
+    const grades::ClassStatistics& stats = evaluation.statistics;
     CheckGpaText(stats.gpaText);
     Require(!stats.totalText.empty() && HasNoCommaOrSpace(stats.totalText) &&
                 stats.totalText.find('e') == std::string::npos,

@@ -15,6 +15,8 @@ namespace {
 namespace registry = platform::registry;
 
 constexpr char kMsinfoKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+using help::KeyValue;
+using help::ReadFailure;
 constexpr char kLocationKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
 
 // Records what the launcher asks of the system, with a registry the test fills.
@@ -35,15 +37,8 @@ class LauncherTest : public ::testing::Test {
     ~LauncherTest() override { registry::RestoreDesktopRegistry(); }
 
     // Reads KeyName\SubKeyRef below the local machine.
-    bool Read(const std::string& key, const std::string& value, std::string& KeyVal) {
-        std::int32_t root = help::kLocalMachine;
-        std::string keyName = key;
-        std::string valueName = value;
-        const bool read = help::GetKeyValue(services, root, keyName, valueName, KeyVal);
-        EXPECT_EQ(root, help::kLocalMachine);
-        EXPECT_EQ(keyName, key);
-        EXPECT_EQ(valueName, value);
-        return read;
+    KeyValue Read(const std::string& key, const std::string& value) {
+        return help::GetKeyValue(services, registry::kLocalMachine, key, value);
     }
 
     help::SysInfoServices services;
@@ -57,8 +52,7 @@ class LauncherTest : public ::testing::Test {
 struct ValueCase {
     const char* what;
     registry::Value value;
-    bool read;
-    std::string keyVal;  // what KeyVal holds afterwards; it goes in as "before"
+    KeyValue read;
 };
 void PrintTo(const ValueCase& c, std::ostream* out) {
     *out << c.what;
@@ -68,54 +62,50 @@ class ValueTable : public LauncherTest, public ::testing::WithParamInterface<Val
 
 TEST_P(ValueTable, GivesTheValueAsText) {
     registry::SetStandInContent({{kMsinfoKey, {{"PATH", GetParam().value}}}});
-    std::string keyVal = "before";
-    EXPECT_EQ(Read(kMsinfoKey, "PATH", keyVal), GetParam().read);
-    EXPECT_EQ(keyVal, GetParam().keyVal);
+    EXPECT_EQ(Read(kMsinfoKey, "PATH"), GetParam().read);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Values, ValueTable,
     ::testing::Values(
-        ValueCase{"TextWithItsNul", registry::TextValue("abc"), true, "abc"},
-        ValueCase{"TextWithoutNul", registry::TextValue("abc", false), true, "abc"},
-        ValueCase{"EmptyText", registry::TextValue(""), true, ""},
-        ValueCase{"OneByte", registry::TextValue("x", false), true, "x"},
-        ValueCase{"Text1023", registry::TextValue(std::string(1023, 'p')), true,
+        ValueCase{"TextWithItsNul", registry::TextValue("abc"), "abc"},
+        ValueCase{"TextWithoutNul", registry::TextValue("abc", false), "abc"},
+        ValueCase{"EmptyText", registry::TextValue(""), ""},
+        ValueCase{"OneByte", registry::TextValue("x", false), "x"},
+        ValueCase{"Text1023", registry::TextValue(std::string(1023, 'p')), std::string(1023, 'p')},
+        ValueCase{"Bytes1023NoNul", registry::TextValue(std::string(1023, 'p'), false),
                   std::string(1023, 'p')},
-        ValueCase{"Bytes1023NoNul", registry::TextValue(std::string(1023, 'p'), false), true,
-                  std::string(1023, 'p')},
-        ValueCase{"Bytes1024NoNul", registry::TextValue(std::string(1024, 'p'), false), true,
+        ValueCase{"Bytes1024NoNul", registry::TextValue(std::string(1024, 'p'), false),
                   std::string(1024, 'p')},
-        ValueCase{"Bytes1025", registry::TextValue(std::string(1024, 'p')), false, ""},
-        ValueCase{"Megabyte", registry::TextValue(std::string(1 << 20, 'p')), false, ""},
-        ValueCase{"Number", registry::NumberValue(305419896), true, "305419896"},
-        ValueCase{"NumberWithTopByteZero", registry::NumberValue(0x00ABCDEF), true, "11259375"},
-        ValueCase{"NumberZero", registry::NumberValue(0), true, "0"},
-        ValueCase{"NumberLargest", registry::NumberValue(0xFFFFFFFF), true, "4294967295"},
-        ValueCase{"ExpandableTextKeepsKeyVal",
-                  registry::Value{registry::kTypeExpandableText, {'C', ':', 0}}, true, "before"}),
+        ValueCase{"Bytes1025", registry::TextValue(std::string(1024, 'p')),
+                  ReadFailure::ValueNotRead},
+        ValueCase{"Megabyte", registry::TextValue(std::string(1 << 20, 'p')),
+                  ReadFailure::ValueNotRead},
+        ValueCase{"Number", registry::NumberValue(305419896), "305419896"},
+        ValueCase{"NumberWithTopByteZero", registry::NumberValue(0x00ABCDEF), "11259375"},
+        ValueCase{"NumberZero", registry::NumberValue(0), "0"},
+        ValueCase{"NumberLargest", registry::NumberValue(0xFFFFFFFF), "4294967295"},
+        ValueCase{"ExpandableTextGivesEmptyText",
+                  registry::Value{registry::kTypeExpandableText, {'C', ':', 0}}, ""},
+        ValueCase{"NoData", registry::Value{registry::kTypeText, {}}, ReadFailure::NoData}),
     [](const auto& info) { return std::string(info.param.what); });
 
-TEST_F(LauncherTest, MissingKeyOrValueGivesFalseAndEmptyText) {
+TEST_F(LauncherTest, MissingKeyOrValueSaysWhich) {
     registry::SetStandInContent({{kMsinfoKey, {{"PATH", registry::TextValue("x")}}}});
-    std::string keyVal = "before";
-    EXPECT_FALSE(Read(kMsinfoKey, "NOPE", keyVal));
-    EXPECT_EQ(keyVal, "");
-    keyVal = "before";
-    EXPECT_FALSE(Read("SOFTWARE\\Nowhere", "PATH", keyVal));
-    EXPECT_EQ(keyVal, "");
-
-    std::int32_t otherRoot = static_cast<std::int32_t>(0x80000001u);  // the current user
-    std::string key = kMsinfoKey, value = "PATH";
-    keyVal = "before";
-    EXPECT_FALSE(help::GetKeyValue(services, otherRoot, key, value, keyVal));
-    EXPECT_EQ(keyVal, "");
+    EXPECT_EQ(Read(kMsinfoKey, "NOPE"), KeyValue(ReadFailure::ValueNotRead));
+    EXPECT_EQ(Read("SOFTWARE\\Nowhere", "PATH"), KeyValue(ReadFailure::KeyNotOpened));
+    const auto currentUser = static_cast<std::int32_t>(0x80000001u);
+    EXPECT_EQ(help::GetKeyValue(services, currentUser, kMsinfoKey, "PATH"),
+              KeyValue(ReadFailure::KeyNotOpened));
 }
 
-TEST_F(LauncherTest, ZeroLengthValueRaisesAnError) {
-    registry::SetStandInContent({{kMsinfoKey, {{"PATH", registry::Value{1, {}}}}}});
-    std::string keyVal;
-    EXPECT_THROW(Read(kMsinfoKey, "PATH", keyVal), std::invalid_argument);
+TEST_F(LauncherTest, NoRegistryFunctionsIsAFailureNotAnException) {
+    services.registry = []() -> const registry::Functions& {
+        throw std::runtime_error("registry function not found: RegOpenKeyExA");
+    };
+    EXPECT_EQ(Read(kMsinfoKey, "PATH"), KeyValue(ReadFailure::NoRegistryFunctions));
+    help::StartSysInfo(services);
+    EXPECT_EQ(messages, std::vector<std::string>{help::kSysInfoUnavailable});
 }
 
 // A user may only read the local machine's keys: asking for the rights to change them is
@@ -124,15 +114,14 @@ TEST_F(LauncherTest, KeysOpenForReadingOnly) {
     registry::SetStandInContent({{kMsinfoKey, {{"PATH", registry::TextValue("x")}}}});
     const auto& functions = registry::Advapi32();
     registry::Handle key = 0;
-    EXPECT_EQ(functions.RegOpenKeyExA(registry::RootHandle(help::kLocalMachine), kMsinfoKey, 0,
+    EXPECT_EQ(functions.RegOpenKeyExA(registry::RootHandle(registry::kLocalMachine), kMsinfoKey, 0,
                                       registry::kKeyAllBut, &key),
               registry::kAccessDenied);
-    ASSERT_EQ(functions.RegOpenKeyExA(registry::RootHandle(help::kLocalMachine), kMsinfoKey, 0,
+    ASSERT_EQ(functions.RegOpenKeyExA(registry::RootHandle(registry::kLocalMachine), kMsinfoKey, 0,
                                       registry::kKeyRead, &key),
               registry::kSuccess);
     EXPECT_EQ(functions.RegCloseKey(key), registry::kSuccess);
-    std::string keyVal;
-    EXPECT_TRUE(Read(kMsinfoKey, "PATH", keyVal));
+    EXPECT_EQ(Read(kMsinfoKey, "PATH"), KeyValue("x"));
 }
 
 TEST_F(LauncherTest, NeitherEntryShowsTheMessageAndStartsNothing) {

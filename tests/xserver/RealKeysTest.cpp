@@ -26,20 +26,47 @@ class CommitSpy : public QObject {
     QStringList commits;
 };
 
+// Notes each release of F12, a key that does nothing in the program.
+class SentinelSpy : public QObject {
+  public:
+    SentinelSpy() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyRelease &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_F12) {
+            ++releases;
+        }
+        return false;
+    }
+    int releases = 0;
+};
+
 // Real key presses through the X server (XTEST), as a keyboard makes them.
 class RealKeysTest : public MainWindowTest {
   protected:
+    // The keys, then F12: the X server delivers events in order, so once F12 is back every
+    // earlier key and keyboard change has been handled.
     void Keys(const QStringList& keys) {
-        ASSERT_EQ(QProcess::execute("xdotool", QStringList{"key", "--delay", "40"} + keys), 0);
-        QTest::qWait(250);  // let the events arrive and be handled
+        const int before = sentinel.releases;
+        ASSERT_EQ(QProcess::execute(
+                      "xdotool", QStringList{"key", "--delay", "40"} + keys + QStringList{"F12"}),
+                  0);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return sentinel.releases > before; }, 30'000));
+    }
+
+    void MapKey(const QString& mapping) {
+        ASSERT_EQ(QProcess::execute("xmodmap", {"-e", mapping}), 0);
+        Keys({});
     }
 
     CountBox* BoxWith(const QString& text) {
-        window->txtC->setText(text);
-        window->txtC->setFocus();
-        QTest::qWait(50);
-        return window->txtC;
+        CountBox* box = Box("txtC");
+        box->setText(text);
+        box->setFocus();
+        EXPECT_TRUE(QTest::qWaitFor([box] { return box->hasFocus(); }));
+        return box;
     }
+
+    SentinelSpy sentinel;
 
     std::size_t InvalidEntryWarnings() const {
         std::size_t count = 0;
@@ -93,29 +120,28 @@ TEST_F(RealKeysTest, ShiftInsertPastesAsItComes) {
 }
 
 TEST_F(RealKeysTest, EnterCalculatesEscClearsTabMoves) {
-    window->txtAplus->setFocus();
+    Box("txtAplus")->setFocus();
     Keys({"3", "Tab", "Tab", "Tab", "1", "Return"});
-    EXPECT_EQ(window->txtB->text(), "1");
-    EXPECT_EQ(window->Capresult->text(), "3.75");  // (3 x 4 + 3) / 4
-    EXPECT_EQ(window->cmdcalculate->text(), "Calculated");
+    EXPECT_EQ(Box("txtB")->text(), "1");
+    EXPECT_EQ(Label("Capresult")->text(), "3.75");  // (3 x 4 + 3) / 4
+    EXPECT_EQ(Button("cmdcalculate")->text(), "Calculated");
     Keys({"Escape"});
     EXPECT_EQ(BoxTexts(), QStringList(10, QString()));
-    EXPECT_EQ(QApplication::focusWidget(), window->txtAplus);
+    EXPECT_EQ(QApplication::focusWidget(), Box("txtAplus"));
     EXPECT_EQ(InvalidEntryWarnings(), 0u);
 }
 
 TEST_F(RealKeysTest, AltAAfterACalculationInsertsNothing) {
-    window->txtAplus->setFocus();
+    Box("txtAplus")->setFocus();
     Keys({"2", "Return", "alt+a"});
-    EXPECT_EQ(window->cmdcalculate->text(), "Calculated");
-    EXPECT_EQ(window->txtAplus->text(), "2");
+    EXPECT_EQ(Button("cmdcalculate")->text(), "Calculated");
+    EXPECT_EQ(Box("txtAplus")->text(), "2");
     EXPECT_EQ(InvalidEntryWarnings(), 0u);
 }
 
 TEST_F(RealKeysTest, DeadKeyAccentIsRefused) {
     CountBox* box = BoxWith("4");
-    ASSERT_EQ(QProcess::execute("xmodmap", {"-e", "keycode 251 = dead_acute"}), 0);
-    QTest::qWait(300);
+    MapKey("keycode 251 = dead_acute");
     CommitSpy spy(box);
     Keys({"dead_acute", "e"});
     EXPECT_EQ(spy.commits, QStringList{QStringLiteral("\u00e9")}) << "the accent was composed";
@@ -126,8 +152,7 @@ TEST_F(RealKeysTest, DeadKeyAccentIsRefused) {
 TEST_F(RealKeysTest, FullWidthDigitIsRefused) {
     CountBox* box = BoxWith("4");
     // A keyboard with the key on it: a spare key code carries the full-width digit one.
-    ASSERT_EQ(QProcess::execute("xmodmap", {"-e", "keycode 250 = UFF11"}), 0);
-    QTest::qWait(300);
+    MapKey("keycode 250 = UFF11");
     Keys({"UFF11"});
     EXPECT_EQ(box->text(), "4");
     EXPECT_EQ(InvalidEntryWarnings(), 1u);
@@ -140,7 +165,8 @@ TEST(RealMessageBox, InvalidEntryIsDismissedWithEnter) {
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    window.txtD->setFocus();
+    QLineEdit* txtD = Find<QLineEdit>(&window, "txtD");
+    txtD->setFocus();
 
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::Warning;
@@ -156,14 +182,16 @@ TEST(RealMessageBox, InvalidEntryIsDismissedWithEnter) {
     });
     poll.start(50);
     QProcess::execute("xdotool", {"key", "x"});
-    QTest::qWait(1000);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !title.isEmpty() && QApplication::activeModalWidget() == nullptr; }, 30'000));
 
     EXPECT_EQ(title, "Warning");
     EXPECT_EQ(text, "Invalid Entry");
     EXPECT_EQ(icon, QMessageBox::NoIcon);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(QApplication::focusWidget(), window.txtD);
-    EXPECT_EQ(window.txtD->text(), "");
+    // The window manager gives the window back its activation, and with it the box its focus.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == txtD; }, 30'000));
+    EXPECT_EQ(txtD->text(), "");
 }
 
 }  // namespace

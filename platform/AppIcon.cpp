@@ -1,9 +1,11 @@
-#include "app/AppIcon.h"
+#include "platform/AppIcon.h"
 
 #include <QPixmap>
 
-#include "app/shuttle16.xpm"
-#include "app/shuttle32.xpm"
+#include "data/shuttle16.xpm"
+#include "data/shuttle32.xpm"
+
+namespace platform {
 
 QIcon AppIcon() {
     QIcon icon;
@@ -11,3 +13,5 @@ QIcon AppIcon() {
     icon.addPixmap(QPixmap(shuttle16_xpm));
     return icon;
 }
+
+}  // namespace platform

@@ -1,0 +1,119 @@
+// What the main window's buttons and menu items do.
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <string>
+
+#include "app/CountBox.h"
+#include "app/Warnings.h"
+#include "app/frmMain.h"
+#include "grades/ClassStatistics.h"
+#include "help/frmAbout.h"
+#include "help/frmInst.h"
+#include "platform/MessageBox.h"
+#include "platform/Printing.h"
+
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Shows a modeless help window, bringing it to the front if it is open already.
+void ShowToFront(QDialog* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+void frmMain::cmdcalculate_Click() {
+    std::array<std::string, grades::kCategoryCount> texts;
+    grades::BoxTexts views;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        texts[i] = columns[i].box->text().toStdString();
+        views[i] = texts[i];
+    }
+    // Counts that give no sound figures leave the window exactly as it was.
+    const grades::Evaluation evaluation = grades::EvaluateClass(views);
+    switch (evaluation.outcome) {
+        case grades::Outcome::MissingEntry:
+        case grades::Outcome::NoGradedStudents:
+            ShowMissingEntryWarning(this);
+            return;
+        case grades::Outcome::InvalidEntry:
+            ShowInvalidEntryWarning(this);
+            return;
+        case grades::Outcome::Calculated:
+            break;
+    }
+
+    const grades::ClassStatistics& stats = evaluation.statistics;
+    cmdcalculate->setText(QStringLiteral("Calculated"));
+    Capresult->setText(Text(stats.gpaText));
+    capStudents->setText(Text(stats.totalText));
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        columns[i].percent->setText(Text(stats.percentTexts[i]));
+        // Show every count that went into the result: an empty box counted as 0.
+        if (columns[i].box->text().isEmpty()) {
+            columns[i].box->setText(QStringLiteral("0"));
+        }
+    }
+}
+
+void frmMain::ResetWindow(bool keepTotal) {
+    for (const GradeColumn& column : columns) {
+        column.box->clear();
+        column.percent->clear();
+    }
+    Capresult->clear();
+    if (!keepTotal) {
+        capStudents->clear();
+    }
+    cmdcalculate->setText(QStringLiteral("Calculate"));
+    columns.front().box->setFocus();
+}
+
+void frmMain::CmdClear_Click() {
+    ResetWindow(false);
+}
+
+void frmMain::mnuFileNew_Click() {
+    ResetWindow(true);
+}
+
+void frmMain::mnuFilePrint_Click() {
+    if (!platform::PrintWidgetImage(clientArea)) {
+        platform::ShowMessage(this, {QStringLiteral("The window could not be printed because no "
+                                                    "printer is available."),
+                                     QString(), platform::MessageIcon::Warning});
+    }
+}
+
+void frmMain::EndProgram() {
+    QApplication::exit(0);
+}
+
+void frmMain::CmdExit_Click() {
+    EndProgram();
+}
+
+void frmMain::mnuFileExit_Click() {
+    EndProgram();
+}
+
+void frmMain::mnuHelpInst_Click() {
+    if (instructionsWindow == nullptr) {
+        instructionsWindow = new frmInst();
+    }
+    ShowToFront(instructionsWindow);
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    if (aboutWindow == nullptr) {
+        aboutWindow = new frmAbout();
+    }
+    ShowToFront(aboutWindow);
+}

@@ -16,10 +16,6 @@
 
 namespace {
 
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // Shows a modeless help window, bringing it to the front if it is open already.
 void ShowToFront(QDialog* window) {
     window->show();
@@ -52,10 +48,10 @@ void frmMain::cmdcalculate_Click() {
 
     const grades::ClassStatistics& stats = evaluation.statistics;
     cmdcalculate->setText(QStringLiteral("Calculated"));
-    Capresult->setText(Text(stats.gpaText));
-    capStudents->setText(Text(stats.totalText));
+    Capresult->setText(QString::fromStdString(stats.gpaText));
+    capStudents->setText(QString::fromStdString(stats.totalText));
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        columns[i].percent->setText(Text(stats.percentTexts[i]));
+        columns[i].percent->setText(QString::fromStdString(stats.percentTexts[i]));
         // Show every count that went into the result: an empty box counted as 0.
         if (columns[i].box->text().isEmpty()) {
             columns[i].box->setText(QStringLiteral("0"));

@@ -81,11 +81,24 @@ void frmMain::mnuFileNew_Click() {
 }
 
 void frmMain::mnuFilePrint_Click() {
-    if (!platform::PrintWidgetImage(clientArea)) {
-        platform::ShowMessage(this, {QStringLiteral("The window could not be printed because no "
-                                                    "printer is available."),
-                                     QString(), platform::MessageIcon::Warning});
+    const platform::PrintResult result = platform::PrintWidgetImage(clientArea);
+    QString text;
+    switch (result.outcome) {
+        case platform::PrintOutcome::Printed:
+            return;
+        case platform::PrintOutcome::NoPrinter:
+            text = QStringLiteral(
+                "The window could not be printed because no printer is "
+                "available.");
+            break;
+        case platform::PrintOutcome::Failed:
+            text = QStringLiteral("The window could not be printed.");
+            if (!result.reason.isEmpty()) {
+                text += QStringLiteral("\n\n") + result.reason;
+            }
+            break;
     }
+    platform::ShowMessage(this, {text, QString(), platform::MessageIcon::Warning});
 }
 
 void frmMain::EndProgram() {

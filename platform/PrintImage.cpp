@@ -6,6 +6,11 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
+#if __has_include(<cups/cups.h>)
+#include <cups/cups.h>
+#define VANTREL_HAVE_CUPS 1
+#endif
+
 namespace platform {
 namespace {
 
@@ -14,12 +19,23 @@ namespace {
 constexpr qreal kImageScale = 4;
 constexpr qreal kScreenDpi = 96;
 
+// Qt hands the finished job to CUPS without looking at the answer; a queue that refuses jobs
+// says so only there.
+QString SpoolerRefusal() {
+#ifdef VANTREL_HAVE_CUPS
+    if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        return QString::fromLocal8Bit(cupsLastErrorString());
+    }
+#endif
+    return {};
+}
+
 }  // namespace
 
-bool PrintImageNow(QWidget* widget) {
+PrintResult PrintImageNow(QWidget* widget) {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull()) {
-        return false;
+        return {PrintOutcome::NoPrinter, {}};
     }
     QPrinter printer(printerInfo, QPrinter::HighResolution);
     printer.setDocName(widget->window()->windowTitle());
@@ -31,13 +47,19 @@ bool PrintImageNow(QWidget* widget) {
 
     QPainter painter;
     if (!painter.begin(&printer)) {
-        return false;
+        return {PrintOutcome::Failed, {}};
     }
     const qreal toPrinter = printer.resolution() / kScreenDpi;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(0, 0, widget->width() * toPrinter, widget->height() * toPrinter),
                       image);
-    return painter.end();
+    if (!painter.end()) {
+        return {PrintOutcome::Failed, {}};
+    }
+    if (const QString refusal = SpoolerRefusal(); !refusal.isEmpty()) {
+        return {PrintOutcome::Failed, refusal};
+    }
+    return {PrintOutcome::Printed, {}};
 }
 
 }  // namespace platform

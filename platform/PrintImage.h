@@ -1,10 +1,10 @@
 #pragma once
 
-class QWidget;
+#include "platform/Printing.h"
 
 namespace platform {
 
 // Draws an image of the widget on the default printer; the work behind PrintWidgetImage.
-bool PrintImageNow(QWidget* widget);
+PrintResult PrintImageNow(QWidget* widget);
 
 }  // namespace platform

@@ -1,12 +1,20 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace platform {
 
+enum class PrintOutcome { Printed, NoPrinter, Failed };
+
+struct PrintResult {
+    PrintOutcome outcome = PrintOutcome::Failed;
+    QString reason;  // why it failed, where the system says
+};
+
 // Prints an image of the widget as it is on screen, on the default printer, with no dialog:
-// at its on-screen size, at the top left inside the page margins. False when there is no
-// default printer or the print job cannot start.
-bool PrintWidgetImage(QWidget* widget);
+// at its on-screen size, at the top left inside the page margins.
+PrintResult PrintWidgetImage(QWidget* widget);
 
 }  // namespace platform

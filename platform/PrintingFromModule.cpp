@@ -1,25 +1,36 @@
-#include "platform/Printing.h"
-
 #include <QCoreApplication>
 #include <QLibrary>
+
+#include "platform/Printing.h"
 
 namespace platform {
 namespace {
 
-using PrintFunction = bool (*)(QWidget*);
+using PrintFunction = int (*)(QWidget*, QString*);
+
+struct PrintModule {
+    PrintFunction print = nullptr;
+    QString whyNot;  // why the module could not be loaded
+};
 
 // The print module lies in ../lib/vantrel beside the program's folder, installed or built.
-PrintFunction LoadPrintModule() {
+PrintModule LoadPrintModule() {
     QLibrary module(QCoreApplication::applicationDirPath() +
                     QStringLiteral("/../lib/vantrel/libvantrel_print"));
-    return reinterpret_cast<PrintFunction>(module.resolve("VantrelPrintWidgetImage"));
+    auto print = reinterpret_cast<PrintFunction>(module.resolve("VantrelPrintWidgetImage"));
+    return {print, print == nullptr ? module.errorString() : QString()};
 }
 
 }  // namespace
 
-bool PrintWidgetImage(QWidget* widget) {
-    static const PrintFunction print = LoadPrintModule();
-    return print != nullptr && print(widget);
+PrintResult PrintWidgetImage(QWidget* widget) {
+    static const PrintModule module = LoadPrintModule();
+    if (module.print == nullptr) {
+        return {PrintOutcome::Failed, module.whyNot};
+    }
+    PrintResult result;
+    result.outcome = static_cast<PrintOutcome>(module.print(widget, &result.reason));
+    return result;
 }
 
 }  // namespace platform

@@ -4,7 +4,7 @@
 namespace platform {
 
 // Linked into the program where a separately loaded module cannot share a static Qt.
-bool PrintWidgetImage(QWidget* widget) {
+PrintResult PrintWidgetImage(QWidget* widget) {
     return PrintImageNow(widget);
 }
 

@@ -3,7 +3,7 @@
 # Usage: scripts/install-deps.sh build|run|test|bench
 set -euo pipefail
 
-build_packages=(cmake g++ make qt6-base-dev libgl-dev libxcb1-dev fonts-liberation)
+build_packages=(cmake g++ make qt6-base-dev libgl-dev libxcb1-dev libcups2-dev fonts-liberation)
 run_packages=(qt6-qpa-plugins)
 test_packages=(libgtest-dev libqt6test6 xvfb xauth xdotool x11-utils x11-xserver-utils openbox
     imagemagick cups printer-driver-cups-pdf poppler-utils dbus dbus-x11 at-spi2-core

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# The print tests, once as built (the print module beside the program) and once from a copy of
+# the test program in a folder without the module. Runs under with-cups.sh.
+# Usage: run-print-tests.sh path/to/print_tests
+set -euo pipefail
+tests=$1
+"$tests" --gtest_filter='-*WithoutTheModule*'
+alone=$(mktemp -d)
+trap 'rm -rf "$alone"' EXIT
+mkdir "$alone/bin"
+cp "$tests" "$alone/bin/"
+"$alone/bin/$(basename "$tests")" --gtest_filter='*WithoutTheModule*'

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Runs a command with a private CUPS server whose default printer is a cups-pdf queue, named in
+# $VANTREL_TEST_PRINTER; the PDFs land in $HOME/PDF or cups-pdf's anonymous folder. Needs root,
+# and leaves alone a print server that is already running.
+# Usage: with-cups.sh command [arguments]
+set -euo pipefail
+[ "$(id -u)" -eq 0 ] || { echo "skipped: starting cupsd needs root"; exit 77; }
+if lpstat -r 2>/dev/null | grep -q "is running"; then
+    echo "skipped: a print server is already running here; not touching it"
+    exit 77
+fi
+
+log=$(mktemp)
+export VANTREL_TEST_PRINTER=VantrelTestPDF
+cleanup() {
+    lpadmin -x "$VANTREL_TEST_PRINTER" 2>/dev/null || true
+    kill "$cupsd_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -f "$log"
+}
+mkdir -p /run/cups
+/usr/sbin/cupsd -f >"$log" 2>&1 &
+cupsd_pid=$!
+trap cleanup EXIT
+deadline=$((SECONDS + 30))
+until lpstat -r 2>/dev/null | grep -q "is running"; do
+    if ((SECONDS > deadline)) || ! kill -0 "$cupsd_pid" 2>/dev/null; then
+        echo "cupsd did not start" >&2
+        cat "$log" >&2
+        exit 1
+    fi
+    sleep 0.1
+done
+model=$(lpinfo -m | grep -i 'cups-pdf' | head -n 1 | cut -d' ' -f1)
+[ -n "$model" ] || { echo "no cups-pdf model" >&2; exit 1; }
+lpadmin -p "$VANTREL_TEST_PRINTER" -v cups-pdf:/ -E -m "$model"
+lpadmin -d "$VANTREL_TEST_PRINTER"
+"$@"

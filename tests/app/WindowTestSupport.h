@@ -93,7 +93,7 @@ class MainWindowTest : public ::testing::Test {
         window = std::make_unique<frmMain>();
         window->show();
         window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get(), 30'000));
     }
 
     CountBox* Box(const char* name) const { return Find<CountBox>(window.get(), name); }

@@ -164,7 +164,7 @@ TEST(RealMessageBox, InvalidEntryIsDismissedWithEnter) {
     frmMain window;
     window.show();
     window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window, 30'000));
     QLineEdit* txtD = Find<QLineEdit>(&window, "txtD");
     txtD->setFocus();
 

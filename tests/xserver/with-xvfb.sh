@@ -20,6 +20,12 @@ for _ in $(seq 100); do [ -s "$runtime/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$runtime/display")"
 # A session bus of the caller's (for the accessibility bus) is kept; otherwise none at all.
 export XDG_RUNTIME_DIR=$runtime DBUS_SESSION_BUS_ADDRESS=${DBUS_SESSION_BUS_ADDRESS:-disabled:}
+# The accessibility bus that session bus starts must live in this run's folder and know this
+# display: without them it listens on ~/.cache/at-spi/bus, which every other run of the same
+# user takes over, and programs started later join that other run's bus.
+if [ "$DBUS_SESSION_BUS_ADDRESS" != "disabled:" ]; then
+    dbus-update-activation-environment DISPLAY XDG_RUNTIME_DIR
+fi
 unset QT_QPA_PLATFORM
 # Openbox runs its --startup command once it manages the windows already there and is about to
 # handle events; a window mapped before that can be left unmapped for good.

@@ -65,11 +65,15 @@ class Program:
             env["PATH"] = path_prefix + os.pathsep + env.get("PATH", "")
         self.process = subprocess.Popen([PROGRAM], env=env, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
-        self.app = wait_until(self._find_app, "the program on the accessibility bus", 15)
-        self.main_window = wait_until(lambda: self.x_window("^Vantrel$"), "the main window")
-        self.activate(self.main_window)
-        wait_until(lambda: self.focused() == "A+ students", "the focus in the A+ box",
-                   ignoring=NOT_YET)
+        try:
+            self.app = wait_until(self._find_app, "the program on the accessibility bus", 15)
+            self.main_window = wait_until(lambda: self.x_window("^Vantrel$"), "the main window")
+            self.activate(self.main_window)
+            wait_until(lambda: self.focused() == "A+ students", "the focus in the A+ box",
+                       ignoring=NOT_YET)
+        except BaseException:
+            self.end()  # a start that failed leaves nothing running into the next test
+            raise
 
     def _find_app(self):
         desktop = pyatspi.Registry.getDesktop(0)

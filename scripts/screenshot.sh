@@ -18,9 +18,12 @@ Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 export DISPLAY=$display XDG_RUNTIME_DIR=$runtime DBUS_SESSION_BUS_ADDRESS=disabled:
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
+# Openbox runs its --startup command once it is about to handle events; a window mapped
+# before that can stay unmapped.
+openbox --startup "touch '$runtime/openbox-ready'" >/dev/null 2>&1 &
 pids+=($!)
-sleep 0.5
+for _ in $(seq 200); do [ -e "$runtime/openbox-ready" ] && break; sleep 0.05; done
+[ -e "$runtime/openbox-ready" ] || { echo "openbox did not start" >&2; exit 1; }
 build/bin/vantrel >/dev/null 2>&1 &
 pids+=($!)
 
@@ -30,13 +33,22 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 [ -n "$wid" ] || { echo "the main window did not appear" >&2; exit 1; }
+# Once the window manager calls the window active it has the keyboard.
 xdotool windowactivate --sync "$wid"
-sleep 0.3
 # A+ 4, B+ 3, D 1, F 2, then Enter.
-for key in 4 Tab Tab 3 Tab Tab Tab Tab Tab 1 Tab 2 Return; do
-    xdotool key --delay 60 "$key"
-done
-sleep 0.5
+xdotool key 4 Tab Tab 3 Tab Tab Tab Tab Tab 1 Tab 2 Return
+# Wait until the GPA is painted: more than one colour where its label stands (248,176 px below
+# the menu bar, 65x18: the design's twips over 15).
+gpa_drawn() {
+    import -silent -window "$wid" "$runtime/window.png"
+    local height colours
+    height=$(identify -format '%h' "$runtime/window.png")
+    colours=$(convert "$runtime/window.png" -crop "65x18+248+$((height - 213 + 176))" +repage \
+        -format '%k' info:)
+    [ "$colours" -gt 1 ]
+}
+for _ in $(seq 100); do gpa_drawn && break; sleep 0.1; done
+gpa_drawn || { echo "the window shows no GPA" >&2; exit 1; }
 mkdir -p "$(dirname "$out")"
 import -silent -frame -window "$wid" "$out"
 echo "wrote $out"

@@ -36,6 +36,19 @@ start_cupsd() {
 
 main_window() { xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -n 1; }
 
+# Takes a picture of the window into $work/window.png and tells whether the GPA shows in it:
+# more than one colour where its label stands (248,176 px below the menu bar, 65x18: the
+# design's twips over 15). Reading a result is no proof that it is painted yet.
+gpa_drawn() {
+    import -silent -window "$wid" "$work/window.png"
+    local height colours
+    height=$(identify -format '%h' "$work/window.png")
+    colours=$(convert "$work/window.png" -crop "65x18+248+$((height - 213 + 176))" +repage \
+        -format '%k' info:)
+    [ "$colours" -gt 1 ]
+}
+active_window() { xdotool getactivewindow 2>/dev/null || true; }
+
 start_cupsd
 model=$(lpinfo -m | grep -i 'cups-pdf' | head -n 1 | cut -d' ' -f1)
 [ -n "$model" ] || { echo "no cups-pdf model" >&2; exit 1; }
@@ -53,11 +66,12 @@ pids+=("$program_pid")
 wid=""
 for _ in $(seq 100); do wid=$(main_window) && [ -n "$wid" ] && break; sleep 0.1; done
 [ -n "$wid" ] || { echo "the main window did not appear" >&2; exit 1; }
+# Once the window manager calls the window active it has the keyboard, and the program sees
+# the focus arrive before the keys.
 xdotool windowactivate --sync "$wid"
-sleep 0.3
-for key in 4 Tab 3 Tab 2 Tab 1 Return; do xdotool key --delay 50 "$key"; done
-sleep 0.3
-import -silent -window "$wid" "$work/window.png"
+xdotool key 4 Tab 3 Tab 2 Tab 1 Return
+for _ in $(seq 100); do gpa_drawn && break; sleep 0.1; done
+gpa_drawn || { echo "the window shows no GPA" >&2; exit 1; }
 xdotool key F2
 
 pdf=""
@@ -105,11 +119,23 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 [ -n "$message" ] || { echo "no message box for the missing printer" >&2; exit 1; }
+# Enter goes to the box once it has the focus.
+for _ in $(seq 100); do [ "$(active_window)" = "$message" ] && break; sleep 0.1; done
+[ "$(active_window)" = "$message" ] || { echo "the message box did not get the focus" >&2; exit 1; }
 xdotool key Return
-sleep 0.5
+for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^Vantrel$' | grep -q "^$message\$" || break
+    sleep 0.1
+done
 if xdotool search --onlyvisible --name '^Vantrel$' | grep -q "^$message\$"; then
     echo "the message box did not close" >&2
     exit 1
 fi
+# The program runs on: back in the main window, Esc clears the GPA from the screen.
+for _ in $(seq 100); do [ "$(active_window)" = "$wid" ] && break; sleep 0.1; done
+[ "$(active_window)" = "$wid" ] || { echo "the main window did not get the focus back" >&2; exit 1; }
+xdotool key Escape
+for _ in $(seq 100); do gpa_drawn || break; sleep 0.1; done
+if gpa_drawn; then echo "Esc did not clear the window: the program does not answer" >&2; exit 1; fi
 kill -0 "$program_pid" || { echo "the program ended" >&2; exit 1; }
 echo "print test passed"

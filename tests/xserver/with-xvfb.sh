@@ -20,15 +20,23 @@ for _ in $(seq 100); do [ -s "$runtime/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$runtime/display")"
 # A session bus of the caller's (for the accessibility bus) is kept; otherwise none at all.
 export XDG_RUNTIME_DIR=$runtime DBUS_SESSION_BUS_ADDRESS=${DBUS_SESSION_BUS_ADDRESS:-disabled:}
+# The accessibility bus that session bus starts must live in this run's folder and know this
+# display: without them it listens on ~/.cache/at-spi/bus, which every other run of the same
+# user takes over, and programs started later join that other run's bus.
+if [ "$DBUS_SESSION_BUS_ADDRESS" != "disabled:" ]; then
+    dbus-update-activation-environment DISPLAY XDG_RUNTIME_DIR
+fi
 unset QT_QPA_PLATFORM
-wm_running() { [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null)" == *window* ]]; }
-# Openbox now and then exits at once, saying nothing (about one start in twenty here); it is
-# started again then, and the run stops if it never manages the display.
+# Openbox runs its --startup command once it manages the windows already there and is about to
+# handle events; a window mapped before that can be left unmapped for good.
+# It now and then exits at once, saying nothing (about one start in twenty here); it is started
+# again then, and the run stops if it never gets ready.
 start_openbox() {
-    openbox >"$runtime/openbox.log" 2>&1 &
+    rm -f "$runtime/openbox-ready"
+    openbox --startup "touch '$runtime/openbox-ready'" >"$runtime/openbox.log" 2>&1 &
     pids+=($!)
     for _ in $(seq 400); do
-        wm_running && return 0
+        [ -e "$runtime/openbox-ready" ] && return 0
         if ! kill -0 "${pids[-1]}" 2>/dev/null; then
             wait "${pids[-1]}" && status=0 || status=$?
             echo "openbox exited at start (status $status); starting it again" >&2
@@ -43,7 +51,6 @@ start_openbox || start_openbox || start_openbox || {
     cat "$runtime/openbox.log" >&2
     exit 1
 }
-sleep 0.5  # openbox takes a moment after announcing itself before it manages focus
 
 "$@" &
 pids+=($!)

@@ -33,6 +33,9 @@ for face in "Arial" "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dl
 done
 # A 200 % display, so that the text read back from the screen is large enough to read surely.
 wine64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null 2>&1
+# The prefix's desktop process was started without a display by the commands above; a program
+# started while it lives joins it and never maps a window. It ends with the Wine session.
+wineserver -w
 # No printer: Wine would otherwise list those of a print server on this machine.
 export CUPS_SERVER=/nonexistent/cups.sock
 

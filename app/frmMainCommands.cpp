@@ -58,8 +58,8 @@ void frmMain::cmdcalculate_Click() {
             columns[i].box->setText(QStringLiteral("0"));
         }
     }
-    // The focus stays in the box, so a screen reader would say nothing of the result.
     platform::DescribeWindow(this, clientArea);
+    // The focus stays in the box, so a screen reader would otherwise say nothing of the result.
     platform::Announce(this, platform::ReadWithCaption(Capresult) + QStringLiteral(", ") +
                                  platform::ReadWithCaption(capStudents));
 }

@@ -18,6 +18,7 @@ import unittest
 
 import pyatspi
 
+from captioned import captioned_label, captioned_result
 from polling import wait_for_value, wait_until
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
@@ -237,6 +238,9 @@ class Program:
         text = self.find(name, with_text=True).queryText()
         return text.getText(0, text.characterCount)
 
+    def result(self, caption):
+        return captioned_result(self.app, caption)
+
     def button(self, name):
         return self.find(name, "push button")
 
@@ -280,10 +284,10 @@ class Program:
         return [self.text(grade + " students") for grade in GRADES]
 
     def shares(self):
-        return [self.text("Share of %s students" % grade) for grade in GRADES]
+        return [self.result(grade) for grade in GRADES]
 
     def results(self):
-        return self.text("GPA"), self.text("Total Students"), self.shares()
+        return self.result("GPA is"), self.result("Total Students"), self.shares()
 
 
 class DesktopTest(unittest.TestCase):
@@ -361,7 +365,7 @@ class MainWindowTest(DesktopTest):
         self.assertShows(program.boxes, ["4", "0", "3", "0", "0", "0", "0", "1", "2", "0"])
         self.assertShows(lambda: program.has("Calculated", "push button"), True)
         program.screenshot(program.main_window, "main-window-calculated", MAIN,
-                           program.find("GPA", with_text=True))
+                           captioned_label(program.app, "GPA is"))
 
         keys("Escape")
         self.assertShows(program.boxes, [""] * 10)
@@ -382,34 +386,34 @@ class MainWindowTest(DesktopTest):
     def test_enter_and_esc_from_boxes_and_buttons(self):
         program = self.start()
         keys("Tab", "5", "Return")  # Enter in a box calculates
-        self.assertShows(lambda: program.text("GPA"), "3.75")
+        self.assertShows(lambda: program.result("GPA is"), "3.75")
         keys("Escape")  # Esc in a box clears
-        self.assertShows(lambda: program.text("GPA"), "")
+        self.assertShows(lambda: program.result("GPA is"), "")
 
         keys("7")
         self.assertShows(lambda: program.boxes()[0], "7")
         keys(*["Tab"] * 10)  # Calculate
         self.assertFocus(program, "Calculate")
         keys("Return")
-        self.assertShows(lambda: program.text("GPA"), "4")
+        self.assertShows(lambda: program.result("GPA is"), "4")
         keys("Escape")  # Esc on a button clears
-        self.assertShows(lambda: program.text("Total Students"), "")
+        self.assertShows(lambda: program.result("Total Students"), "")
         self.assertFocus(program, "A+ students")
 
         keys("6", "Return")
-        self.assertShows(lambda: program.text("Total Students"), "6")
+        self.assertShows(lambda: program.result("Total Students"), "6")
         keys(*["Tab"] * 11)  # Clear
         self.assertFocus(program, "Clear")
         keys("Return")  # Enter on Clear presses Clear, not Calculate
-        self.assertShows(lambda: program.text("Total Students"), "")
+        self.assertShows(lambda: program.result("Total Students"), "")
         self.assertShows(program.boxes, [""] * 10)
 
         keys("2", "Return")
-        self.assertShows(lambda: program.text("Total Students"), "2")
+        self.assertShows(lambda: program.result("Total Students"), "2")
         keys(*["Tab"] * 12)  # Exit
         self.assertFocus(program, "Exit")
         keys("Escape")  # Esc on Exit still clears
-        self.assertShows(lambda: program.text("Total Students"), "")
+        self.assertShows(lambda: program.result("Total Students"), "")
         self.assertFocus(program, "A+ students")
         keys(*["Tab"] * 12)  # back on Exit: the program handled the Esc and runs on
         self.assertFocus(program, "Exit")
@@ -420,13 +424,13 @@ class MainWindowTest(DesktopTest):
     def test_access_keys(self):
         program = self.start()
         keys("3", "alt+a")
-        self.assertShows(lambda: program.text("GPA"), "4")
+        self.assertShows(lambda: program.result("GPA is"), "4")
         keys("Tab", "1", "alt+a")  # the caption lost its access key: nothing happens
         self.after_a_later_key(program, "Tab", "B+ students")
         # An access key holds its button down at once and clicks it a moment later: no button
         # may be down now, nor may the click have come.
         self.assertEqual(program.buttons_down(), [])
-        self.assertEqual(program.text("Total Students"), "3")
+        self.assertEqual(program.result("Total Students"), "3")
         self.assertEqual(program.boxes()[:2], ["3", "1"])
         keys("alt+c")
         self.assertShows(program.boxes, [""] * 10)
@@ -449,7 +453,7 @@ class MainWindowTest(DesktopTest):
     def test_menu_shortcuts(self):
         program = self.start()
         keys("8", "Tab", "Tab", "Tab", "2", "Return")
-        self.assertShows(lambda: program.text("Total Students"), "10")
+        self.assertShows(lambda: program.result("Total Students"), "10")
         keys("F1")  # New: empties all but the total
         self.assertShows(program.boxes, [""] * 10)
         self.assertShows(program.results, ("", "10", [""] * 10))
@@ -474,7 +478,7 @@ class MainWindowTest(DesktopTest):
         keys("Return")
         self.dismiss_alert(program, ("Warning", MISSING_ENTRY))
         self.after_a_later_key(program, "Tab", "A students")
-        self.assertEqual(program.text("GPA"), "")
+        self.assertEqual(program.result("GPA is"), "")
         program.button("Calculate")
 
 
@@ -585,20 +589,20 @@ class HighResolutionTest(DesktopTest):
         normal = self.start()
         self.type_class(normal, ["4", "", "3"])
         keys("Return")
-        self.assertShows(lambda: normal.text("GPA"), "3.79")
+        self.assertShows(lambda: normal.result("GPA is"), "3.79")
         normal_size = self.window_geometry(normal.main_window)
         normal_shot = os.path.join(tempfile.gettempdir(), "vantrel-scale1-%d.png" % os.getpid())
-        normal.grab(normal.main_window, normal_shot, MAIN, normal.find("GPA", with_text=True))
+        normal.grab(normal.main_window, normal_shot, MAIN, captioned_label(normal.app, "GPA is"))
         normal.end()
 
         large = self.start(scale=2)
         self.type_class(large, ["4", "", "3"])
         keys("Return")
-        self.assertShows(lambda: large.text("GPA"), "3.79")
+        self.assertShows(lambda: large.result("GPA is"), "3.79")
         large_size = self.window_geometry(large.main_window)
         self.assertEqual(large_size, (2 * normal_size[0], 2 * normal_size[1]))
         large_shot = os.path.join(ARTIFACTS or tempfile.gettempdir(), "main-window-scale-2.png")
-        large.grab(large.main_window, large_shot, MAIN, large.find("GPA", with_text=True))
+        large.grab(large.main_window, large_shot, MAIN, captioned_label(large.app, "GPA is"))
         # Halved, the large window looks like the normal one: same layout, nothing cut off.
         compared = subprocess.run(
             ["compare", "-metric", "RMSE", "(", large_shot, "-resize", "50%", "-resize", "25%",

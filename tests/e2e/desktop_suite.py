@@ -20,6 +20,7 @@ import pyatspi
 
 from captioned import captioned_label, captioned_result
 from polling import wait_for_value, wait_until
+from running_program import RunningProgram
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
 ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS", "")
@@ -54,7 +55,7 @@ def colours(image, region):
          "-format", "%k", "info:"], capture_output=True, text=True, check=True).stdout)
 
 
-class Program:
+class Program(RunningProgram):
     """One run of the program, found on the accessibility bus by its process id."""
 
     def __init__(self, scale=None, path_prefix=None):
@@ -75,32 +76,6 @@ class Program:
         except BaseException:
             self.end()  # a start that failed leaves nothing running into the next test
             raise
-
-    def _find_app(self):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            try:
-                if app is not None and app.get_process_id() == self.process.pid:
-                    return app
-            except Exception:
-                continue
-        return None
-
-    def running(self):
-        return self.process.poll() is None
-
-    def wait_for_exit(self):
-        wait_until(lambda: not self.running(), "the program to end")
-
-    def end(self):
-        if self.running():
-            self.process.send_signal(signal.SIGTERM)
-            try:
-                self.process.wait(5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
 
     # Windows, by title
     def x_window(self, title_pattern):

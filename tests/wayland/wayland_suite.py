@@ -18,6 +18,7 @@ import pyatspi
 
 from captioned import captioned_result
 from polling import wait_until as poll
+from running_program import RunningProgram
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
 ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS", "")
@@ -76,8 +77,10 @@ def sway_windows():
     return found
 
 
-class Program:
+class Program(RunningProgram):
     """One run of the program, found by its process id on the accessibility bus and in sway."""
+
+    end_timeout = 10
 
     def __init__(self):
         env = dict(os.environ, QT_QPA_PLATFORM="wayland", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
@@ -87,32 +90,6 @@ class Program:
         self.app = wait_until(self._find_app, "the program on the accessibility bus")
         wait_until(lambda: self.has_keyboard(MAIN), "the main window to have the keyboard")
         wait_until(lambda: self.focused() == "A+ students", "the focus in the A+ box")
-
-    def _find_app(self):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            try:
-                if app is not None and app.get_process_id() == self.process.pid:
-                    return app
-            except Exception:
-                continue
-        return None
-
-    def running(self):
-        return self.process.poll() is None
-
-    def wait_for_exit(self):
-        wait_until(lambda: not self.running(), "the program to end")
-
-    def end(self):
-        if self.running():
-            self.process.send_signal(signal.SIGTERM)
-            try:
-                self.process.wait(10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
 
     # Windows as sway sees them
     def sway_windows(self, title=None):

@@ -18,13 +18,12 @@ import unittest
 
 import pyatspi
 
-from captioned import captioned_label, captioned_result
+from captioned import captioned_label
 from polling import wait_for_value, wait_until
-from running_program import RunningProgram
+from running_program import GRADES, RunningProgram, states
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
 ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS", "")
-GRADES = ["A+", "A", "B+", "B", "C+", "C", "D+", "D", "F", "IC"]
 MAIN = "Vantrel"  # window titles
 INSTRUCTIONS_TITLE = "How to use..."
 ABOUT_TITLE = "About Vantrel"
@@ -39,13 +38,6 @@ NOT_YET = (Exception,)
 def keys(*names):
     """Presses keys in the window that has the focus; the caller waits for what they do."""
     subprocess.run(["xdotool", "key", *names], check=True)
-
-
-def states(accessible):
-    try:
-        return accessible.getState().getStates()
-    except Exception:  # the object went away
-        return []
 
 
 def colours(image, region):
@@ -152,16 +144,6 @@ class Program(RunningProgram):
             self.grab(x_window, os.path.join(ARTIFACTS, name + ".png"), title, ink, frame=True)
 
     # What a screen reader sees
-    def windows(self):
-        """The program's showing top-level windows as (role, name)."""
-        self.app.clear_cache()
-        shown = []
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is not None and pyatspi.STATE_SHOWING in states(window):
-                shown.append((window.getRoleName(), window.name))
-        return shown
-
     def top_level(self, title, role="dialog"):
         self.app.clear_cache()
         for i in range(self.app.childCount):
@@ -174,19 +156,6 @@ class Program(RunningProgram):
     def is_active(self, title, role="dialog"):
         window = self.top_level(title, role)
         return window is not None and pyatspi.STATE_ACTIVE in states(window)
-
-    def find(self, name, role=None, with_text=False):
-        self.app.clear_cache()
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is None or pyatspi.STATE_SHOWING not in states(window):
-                continue
-            found = pyatspi.findDescendant(
-                window, lambda a: a.name == name and (role is None or a.getRoleName() == role)
-                and (not with_text or "Text" in pyatspi.listInterfaces(a)))
-            if found is not None:
-                return found
-        raise AssertionError("nothing named %r on screen" % name)
 
     def has(self, name, role=None):
         try:
@@ -209,60 +178,8 @@ class Program(RunningProgram):
                     and pyatspi.STATE_PRESSED in states(a))]
         return down
 
-    def text(self, name):
-        text = self.find(name, with_text=True).queryText()
-        return text.getText(0, text.characterCount)
-
-    def result(self, caption):
-        return captioned_result(self.app, caption)
-
     def button(self, name):
         return self.find(name, "push button")
-
-    def focused(self):
-        self.app.clear_cache()
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is None:
-                continue
-            found = pyatspi.findDescendant(window,
-                                           lambda a: pyatspi.STATE_FOCUSED in states(a))
-            if found is not None:
-                return found.name
-        return None
-
-    def alert(self):
-        """The open message box as (title, text), or None."""
-        window = self._alert_window()
-        if window is None:
-            return None
-        label = pyatspi.findDescendant(
-            window, lambda a: a.getRoleName() == "label" and a.name not in ("", None))
-        return window.name, label.name if label is not None else ""
-
-    def alert_active(self):
-        window = self._alert_window()
-        return window is not None and pyatspi.STATE_ACTIVE in states(window)
-
-    def _alert_window(self):
-        self.app.clear_cache()
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is None or window.getRoleName() != "alert":
-                continue
-            if pyatspi.STATE_SHOWING in states(window):
-                return window
-        return None
-
-    # Reading the main window
-    def boxes(self):
-        return [self.text(grade + " students") for grade in GRADES]
-
-    def shares(self):
-        return [self.result(grade) for grade in GRADES]
-
-    def results(self):
-        return self.result("GPA is"), self.result("Total Students"), self.shares()
 
 
 class DesktopTest(unittest.TestCase):

@@ -16,13 +16,11 @@ import unittest
 
 import pyatspi
 
-from captioned import captioned_result
 from polling import wait_until as poll
 from running_program import RunningProgram
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
 ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS", "")
-GRADES = ["A+", "A", "B+", "B", "C+", "C", "D+", "D", "F", "IC"]
 MAIN = "Vantrel"  # window titles
 INSTRUCTIONS = "How to use..."
 ABOUT = "About Vantrel"
@@ -49,13 +47,6 @@ def keys(*names):
         else:
             command += ["-k", name]
     subprocess.run(command, check=True, timeout=60)
-
-
-def states(accessible):
-    try:
-        return accessible.getState().getStates()
-    except Exception:  # the object went away
-        return []
 
 
 def sway(*args):
@@ -113,77 +104,11 @@ class Program(RunningProgram):
                         os.path.join(ARTIFACTS, name + ".png")], check=True, timeout=60)
 
     # What a screen reader sees
-    def windows(self):
-        """The program's showing top-level windows as (role, name)."""
-        self.app.clear_cache()
-        shown = []
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is not None and pyatspi.STATE_SHOWING in states(window):
-                shown.append((window.getRoleName(), window.name))
-        return shown
-
-    def find(self, name, role=None, with_text=False):
-        self.app.clear_cache()
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is None or pyatspi.STATE_SHOWING not in states(window):
-                continue
-            found = pyatspi.findDescendant(
-                window, lambda a: a.name == name and (role is None or a.getRoleName() == role)
-                and (not with_text or "Text" in pyatspi.listInterfaces(a)))
-            if found is not None:
-                return found
-        raise AssertionError("nothing named %r on screen" % name)
-
-    def text(self, name):
-        text = self.find(name, with_text=True).queryText()
-        return text.getText(0, text.characterCount)
-
-    def result(self, caption):
-        return captioned_result(self.app, caption)
-
     def has_button(self, name):
         try:
             return self.find(name, "push button") is not None
         except AssertionError:
             return False
-
-    def focused(self):
-        self.app.clear_cache()
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is None:
-                continue
-            found = pyatspi.findDescendant(window,
-                                           lambda a: pyatspi.STATE_FOCUSED in states(a))
-            if found is not None:
-                return found.name
-        return None
-
-    def alert(self):
-        """The open message box as (title, text), or None."""
-        self.app.clear_cache()
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is None or window.getRoleName() != "alert":
-                continue
-            if pyatspi.STATE_SHOWING not in states(window):
-                continue
-            label = pyatspi.findDescendant(
-                window, lambda a: a.getRoleName() == "label" and a.name not in ("", None))
-            return window.name, label.name if label is not None else ""
-        return None
-
-    # Reading the main window
-    def boxes(self):
-        return [self.text(grade + " students") for grade in GRADES]
-
-    def shares(self):
-        return [self.result(grade) for grade in GRADES]
-
-    def results(self):
-        return self.result("GPA is"), self.result("Total Students"), self.shares()
 
 
 class WaylandTest(unittest.TestCase):

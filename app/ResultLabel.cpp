@@ -4,7 +4,8 @@
 
 namespace {
 
-// The label's name is what it stands for; its text interface gives what it shows.
+// The label's name and its text interface both give what it shows; an empty label has no name,
+// so that screen readers pass over it.
 class ResultLabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
     explicit ResultLabelAccessible(QWidget* widget)
@@ -17,7 +18,9 @@ class ResultLabelAccessible : public QAccessibleWidget, public QAccessibleTextIn
         return QAccessibleWidget::interface_cast(type);
     }
 
-    QString text(QAccessible::Text kind) const override { return QAccessibleWidget::text(kind); }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name ? Shown() : QAccessibleWidget::text(kind);
+    }
     QString text(int startOffset, int endOffset) const override {
         return Shown().mid(startOffset, endOffset - startOffset);
     }
@@ -55,14 +58,11 @@ QAccessibleInterface* MakeAccessible(const QString& className, QObject* object) 
 
 }  // namespace
 
-ResultLabel::ResultLabel(const QString& accessibleName, const QString& accessibleDescription,
-                         QWidget* parent)
-    : QLabel(parent) {
+ResultLabel::ResultLabel(const QString& accessibleDescription, QWidget* parent) : QLabel(parent) {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(MakeAccessible);
         return true;
     }();
     (void)factoryInstalled;
-    setAccessibleName(accessibleName);
     setAccessibleDescription(accessibleDescription);
 }

@@ -2,12 +2,11 @@
 
 #include <QLabel>
 
-// A label that shows a result. Screen readers know it by a fixed name ("GPA", "Total
-// Students", "Share of A+ students") and read the result it shows as its text.
+// A label that shows a result. Screen readers read it as any label, by what it shows, after
+// its caption (the label whose buddy it is), and can read the result as text.
 class ResultLabel : public QLabel {
     Q_OBJECT
 
   public:
-    ResultLabel(const QString& accessibleName, const QString& accessibleDescription,
-                QWidget* parent = nullptr);
+    explicit ResultLabel(const QString& accessibleDescription, QWidget* parent = nullptr);
 };

@@ -12,6 +12,7 @@
 #include "app/ResultLabel.h"
 #include "help/frmAbout.h"
 #include "help/frmInst.h"
+#include "platform/Announcement.h"
 #include "platform/AppIcon.h"
 #include "platform/Controls.h"
 #include "platform/Fonts.h"
@@ -30,11 +31,13 @@ QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// An initially empty, left-aligned label that shows a result.
-QLabel* AddResultLabel(QWidget* parent, const char* name, const QRect& rect,
-                       const QString& accessibleName, const QString& accessibleDescription) {
-    return platform::PlaceLabel(new ResultLabel(accessibleName, accessibleDescription, parent),
-                                name, rect);
+// An initially empty, left-aligned label that shows a result. Its caption takes it as buddy,
+// which screen readers take as the caption labelling it; no caption has an access key.
+QLabel* AddResultLabel(QWidget* parent, const char* name, const QRect& rect, QLabel* caption,
+                       const QString& accessibleDescription) {
+    auto* label = new ResultLabel(accessibleDescription, parent);
+    caption->setBuddy(label);
+    return platform::PlaceLabel(label, name, rect);
 }
 
 // A fixed caption; one of no width in the design is as wide as its text.
@@ -78,6 +81,7 @@ frmMain::frmMain(QWidget* parent)
     SetTabOrder();
     platform::SetCancelButton(this, CmdClear);
     setFixedSize(clientArea->width(), menuBar->height() + clientArea->height());
+    platform::DescribeWindow(this, clientArea);
     columns.front().box->setFocus();
 }
 
@@ -142,8 +146,7 @@ void frmMain::BuildGradeColumns() {
 
         percent = AddResultLabel(
             clientArea, design.percentName,
-            TwipsRect(design.percentLeft, kPercentTop, kPercentWidth, kPercentHeight),
-            QStringLiteral("Share of %1 students").arg(grade),
+            TwipsRect(design.percentLeft, kPercentTop, kPercentWidth, kPercentHeight), caption,
             QStringLiteral("Percentage of the class with grade %1").arg(grade));
     }
 }
@@ -154,22 +157,22 @@ void frmMain::BuildResultsAndButtons() {
 
     AddCaption(clientArea, "heading", QString::fromUtf8(identity::kTitle),
                TwipsRect(1800, 120, 0, 360), Font(kArialFamily, 15.75, true, true));
-    AddCaption(clientArea, "Label11", QStringLiteral("Total Students"),
-               TwipsRect(2040, 2160, 1665, 270), large);
+    QLabel* totalCaption = AddCaption(clientArea, "Label11", QStringLiteral("Total Students"),
+                                      TwipsRect(2040, 2160, 1665, 270), large);
     capStudents = AddResultLabel(clientArea, "capStudents", TwipsRect(3840, 2160, 975, 270),
-                                 QStringLiteral("Total Students"),
-                                 QStringLiteral("Number of students in the class"));
+                                 totalCaption, QStringLiteral("Number of students in the class"));
     capStudents->setFont(large);
-    AddCaption(clientArea, "Label10", QStringLiteral("GPA is"), TwipsRect(2880, 2640, 795, 270),
-               large);
-    Capresult =
-        AddResultLabel(clientArea, "Capresult", TwipsRect(3720, 2640, 975, 270),
-                       QStringLiteral("GPA"), QStringLiteral("Grade point average of the class"));
+    QLabel* gpaCaption = AddCaption(clientArea, "Label10", QStringLiteral("GPA is"),
+                                    TwipsRect(2880, 2640, 795, 270), large);
+    Capresult = AddResultLabel(clientArea, "Capresult", TwipsRect(3720, 2640, 975, 270), gpaCaption,
+                               QStringLiteral("Grade point average of the class"));
     Capresult->setFont(large);
-    AddCaption(clientArea, "complements", QStringLiteral("With the complements of"),
-               TwipsRect(45, 3000, 1845, 210), Font(kArialFamily, 8.25, false, true));
-    AddCaption(clientArea, "Label1", QString::fromUtf8(identity::kAuthor),
-               TwipsRect(1920, 3000, 0, 195), small);
+    // The credit line is read as one: its start captions the author's name.
+    QLabel* credit =
+        AddCaption(clientArea, "complements", QStringLiteral("With the complements of"),
+                   TwipsRect(45, 3000, 1845, 210), Font(kArialFamily, 8.25, false, true));
+    credit->setBuddy(AddCaption(clientArea, "Label1", QString::fromUtf8(identity::kAuthor),
+                                TwipsRect(1920, 3000, 0, 195), small));
 
     cmdcalculate = AddButton(clientArea, "cmdcalculate", "C&alculate",
                              TwipsRect(120, 2280, 1695, 495), large, "Click to calculate GPA");

@@ -11,6 +11,7 @@
 #include "grades/ClassStatistics.h"
 #include "help/frmAbout.h"
 #include "help/frmInst.h"
+#include "platform/Announcement.h"
 #include "platform/MessageBox.h"
 #include "platform/Printing.h"
 
@@ -57,6 +58,10 @@ void frmMain::cmdcalculate_Click() {
             columns[i].box->setText(QStringLiteral("0"));
         }
     }
+    platform::DescribeWindow(this, clientArea);
+    // The focus stays in the box, so a screen reader would otherwise say nothing of the result.
+    platform::Announce(this, platform::ReadWithCaption(Capresult) + QStringLiteral(", ") +
+                                 platform::ReadWithCaption(capStudents));
 }
 
 void frmMain::ResetWindow(bool keepTotal) {
@@ -69,6 +74,7 @@ void frmMain::ResetWindow(bool keepTotal) {
         capStudents->clear();
     }
     cmdcalculate->setText(QStringLiteral("Calculate"));
+    platform::DescribeWindow(this, clientArea);
     columns.front().box->setFocus();
 }
 

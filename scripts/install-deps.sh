@@ -12,27 +12,45 @@ test_packages=(libgtest-dev libqt6test6 xvfb xauth xdotool x11-utils x11-xserver
     sway wtype grim qt6-wayland)
 
 bench_packages=(hyperfine time)
+# A screen reader for the tests, without what it recommends (a whole desktop's worth).
+screen_reader_packages=(orca speech-dispatcher speech-dispatcher-espeak-ng)
 
 wanted=("${build_packages[@]}")
+bare=()
 case "${1:-build}" in
     build) ;;
     run) wanted+=("${run_packages[@]}") ;;
-    test) wanted+=("${run_packages[@]}" "${test_packages[@]}") ;;
-    bench) wanted+=("${run_packages[@]}" "${test_packages[@]}" "${bench_packages[@]}") ;;
+    test)
+        wanted+=("${run_packages[@]}" "${test_packages[@]}")
+        bare=("${screen_reader_packages[@]}")
+        ;;
+    bench)
+        wanted+=("${run_packages[@]}" "${test_packages[@]}" "${bench_packages[@]}")
+        bare=("${screen_reader_packages[@]}")
+        ;;
     *) echo "usage: $0 build|run|test|bench" >&2; exit 2 ;;
 esac
 
-missing=()
-for package in "${wanted[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+not_installed() {
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            echo "$package"
+        fi
+    done
+}
+mapfile -t missing < <(not_installed "${wanted[@]}")
+mapfile -t missing_bare < <(not_installed "${bare[@]}")
+[ ${#missing[@]} -eq 0 ] && [ ${#missing_bare[@]} -eq 0 ] && exit 0
 
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-echo "Installing: ${missing[*]}"
+echo "Installing: ${missing[*]} ${missing_bare[*]}"
 "${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
-    "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
+        "${missing[@]}" >/dev/null
+fi
+if [ ${#missing_bare[@]} -gt 0 ]; then
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing_bare[@]}" >/dev/null
+fi

@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/main-window.png}
 display=:$((90 + RANDOM % 100))
+source tests/xserver/gpa-drawn.sh
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
 pids=()
@@ -37,18 +38,9 @@ done
 xdotool windowactivate --sync "$wid"
 # A+ 4, B+ 3, D 1, F 2, then Enter.
 xdotool key 4 Tab Tab 3 Tab Tab Tab Tab Tab 1 Tab 2 Return
-# Wait until the GPA is painted: more than one colour where its label stands (248,176 px below
-# the menu bar, 65x18: the design's twips over 15).
-gpa_drawn() {
-    import -silent -window "$wid" "$runtime/window.png"
-    local height colours
-    height=$(identify -format '%h' "$runtime/window.png")
-    colours=$(convert "$runtime/window.png" -crop "65x18+248+$((height - 213 + 176))" +repage \
-        -format '%k' info:)
-    [ "$colours" -gt 1 ]
-}
-for _ in $(seq 100); do gpa_drawn && break; sleep 0.1; done
-gpa_drawn || { echo "the window shows no GPA" >&2; exit 1; }
+# Wait until the GPA is painted.
+for _ in $(seq 100); do gpa_drawn "$wid" "$runtime/window.png" && break; sleep 0.1; done
+gpa_drawn "$wid" "$runtime/window.png" || { echo "the window shows no GPA" >&2; exit 1; }
 mkdir -p "$(dirname "$out")"
 import -silent -frame -window "$wid" "$out"
 echo "wrote $out"

@@ -18,11 +18,12 @@ import unittest
 
 import pyatspi
 
+from captioned import captioned_label
 from polling import wait_for_value, wait_until
+from running_program import GRADES, RunningProgram, states
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
 ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS", "")
-GRADES = ["A+", "A", "B+", "B", "C+", "C", "D+", "D", "F", "IC"]
 MAIN = "Vantrel"  # window titles
 INSTRUCTIONS_TITLE = "How to use..."
 ABOUT_TITLE = "About Vantrel"
@@ -39,13 +40,6 @@ def keys(*names):
     subprocess.run(["xdotool", "key", *names], check=True)
 
 
-def states(accessible):
-    try:
-        return accessible.getState().getStates()
-    except Exception:  # the object went away
-        return []
-
-
 def colours(image, region):
     x, y, width, height = region
     return int(subprocess.run(
@@ -53,7 +47,7 @@ def colours(image, region):
          "-format", "%k", "info:"], capture_output=True, text=True, check=True).stdout)
 
 
-class Program:
+class Program(RunningProgram):
     """One run of the program, found on the accessibility bus by its process id."""
 
     def __init__(self, scale=None, path_prefix=None):
@@ -74,32 +68,6 @@ class Program:
         except BaseException:
             self.end()  # a start that failed leaves nothing running into the next test
             raise
-
-    def _find_app(self):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            try:
-                if app is not None and app.get_process_id() == self.process.pid:
-                    return app
-            except Exception:
-                continue
-        return None
-
-    def running(self):
-        return self.process.poll() is None
-
-    def wait_for_exit(self):
-        wait_until(lambda: not self.running(), "the program to end")
-
-    def end(self):
-        if self.running():
-            self.process.send_signal(signal.SIGTERM)
-            try:
-                self.process.wait(5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
 
     # Windows, by title
     def x_window(self, title_pattern):
@@ -176,16 +144,6 @@ class Program:
             self.grab(x_window, os.path.join(ARTIFACTS, name + ".png"), title, ink, frame=True)
 
     # What a screen reader sees
-    def windows(self):
-        """The program's showing top-level windows as (role, name)."""
-        self.app.clear_cache()
-        shown = []
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is not None and pyatspi.STATE_SHOWING in states(window):
-                shown.append((window.getRoleName(), window.name))
-        return shown
-
     def top_level(self, title, role="dialog"):
         self.app.clear_cache()
         for i in range(self.app.childCount):
@@ -198,19 +156,6 @@ class Program:
     def is_active(self, title, role="dialog"):
         window = self.top_level(title, role)
         return window is not None and pyatspi.STATE_ACTIVE in states(window)
-
-    def find(self, name, role=None, with_text=False):
-        self.app.clear_cache()
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is None or pyatspi.STATE_SHOWING not in states(window):
-                continue
-            found = pyatspi.findDescendant(
-                window, lambda a: a.name == name and (role is None or a.getRoleName() == role)
-                and (not with_text or "Text" in pyatspi.listInterfaces(a)))
-            if found is not None:
-                return found
-        raise AssertionError("nothing named %r on screen" % name)
 
     def has(self, name, role=None):
         try:
@@ -233,57 +178,8 @@ class Program:
                     and pyatspi.STATE_PRESSED in states(a))]
         return down
 
-    def text(self, name):
-        text = self.find(name, with_text=True).queryText()
-        return text.getText(0, text.characterCount)
-
     def button(self, name):
         return self.find(name, "push button")
-
-    def focused(self):
-        self.app.clear_cache()
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is None:
-                continue
-            found = pyatspi.findDescendant(window,
-                                           lambda a: pyatspi.STATE_FOCUSED in states(a))
-            if found is not None:
-                return found.name
-        return None
-
-    def alert(self):
-        """The open message box as (title, text), or None."""
-        window = self._alert_window()
-        if window is None:
-            return None
-        label = pyatspi.findDescendant(
-            window, lambda a: a.getRoleName() == "label" and a.name not in ("", None))
-        return window.name, label.name if label is not None else ""
-
-    def alert_active(self):
-        window = self._alert_window()
-        return window is not None and pyatspi.STATE_ACTIVE in states(window)
-
-    def _alert_window(self):
-        self.app.clear_cache()
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is None or window.getRoleName() != "alert":
-                continue
-            if pyatspi.STATE_SHOWING in states(window):
-                return window
-        return None
-
-    # Reading the main window
-    def boxes(self):
-        return [self.text(grade + " students") for grade in GRADES]
-
-    def shares(self):
-        return [self.text("Share of %s students" % grade) for grade in GRADES]
-
-    def results(self):
-        return self.text("GPA"), self.text("Total Students"), self.shares()
 
 
 class DesktopTest(unittest.TestCase):
@@ -361,7 +257,7 @@ class MainWindowTest(DesktopTest):
         self.assertShows(program.boxes, ["4", "0", "3", "0", "0", "0", "0", "1", "2", "0"])
         self.assertShows(lambda: program.has("Calculated", "push button"), True)
         program.screenshot(program.main_window, "main-window-calculated", MAIN,
-                           program.find("GPA", with_text=True))
+                           captioned_label(program.app, "GPA is"))
 
         keys("Escape")
         self.assertShows(program.boxes, [""] * 10)
@@ -382,34 +278,34 @@ class MainWindowTest(DesktopTest):
     def test_enter_and_esc_from_boxes_and_buttons(self):
         program = self.start()
         keys("Tab", "5", "Return")  # Enter in a box calculates
-        self.assertShows(lambda: program.text("GPA"), "3.75")
+        self.assertShows(lambda: program.result("GPA is"), "3.75")
         keys("Escape")  # Esc in a box clears
-        self.assertShows(lambda: program.text("GPA"), "")
+        self.assertShows(lambda: program.result("GPA is"), "")
 
         keys("7")
         self.assertShows(lambda: program.boxes()[0], "7")
         keys(*["Tab"] * 10)  # Calculate
         self.assertFocus(program, "Calculate")
         keys("Return")
-        self.assertShows(lambda: program.text("GPA"), "4")
+        self.assertShows(lambda: program.result("GPA is"), "4")
         keys("Escape")  # Esc on a button clears
-        self.assertShows(lambda: program.text("Total Students"), "")
+        self.assertShows(lambda: program.result("Total Students"), "")
         self.assertFocus(program, "A+ students")
 
         keys("6", "Return")
-        self.assertShows(lambda: program.text("Total Students"), "6")
+        self.assertShows(lambda: program.result("Total Students"), "6")
         keys(*["Tab"] * 11)  # Clear
         self.assertFocus(program, "Clear")
         keys("Return")  # Enter on Clear presses Clear, not Calculate
-        self.assertShows(lambda: program.text("Total Students"), "")
+        self.assertShows(lambda: program.result("Total Students"), "")
         self.assertShows(program.boxes, [""] * 10)
 
         keys("2", "Return")
-        self.assertShows(lambda: program.text("Total Students"), "2")
+        self.assertShows(lambda: program.result("Total Students"), "2")
         keys(*["Tab"] * 12)  # Exit
         self.assertFocus(program, "Exit")
         keys("Escape")  # Esc on Exit still clears
-        self.assertShows(lambda: program.text("Total Students"), "")
+        self.assertShows(lambda: program.result("Total Students"), "")
         self.assertFocus(program, "A+ students")
         keys(*["Tab"] * 12)  # back on Exit: the program handled the Esc and runs on
         self.assertFocus(program, "Exit")
@@ -420,13 +316,13 @@ class MainWindowTest(DesktopTest):
     def test_access_keys(self):
         program = self.start()
         keys("3", "alt+a")
-        self.assertShows(lambda: program.text("GPA"), "4")
+        self.assertShows(lambda: program.result("GPA is"), "4")
         keys("Tab", "1", "alt+a")  # the caption lost its access key: nothing happens
         self.after_a_later_key(program, "Tab", "B+ students")
         # An access key holds its button down at once and clicks it a moment later: no button
         # may be down now, nor may the click have come.
         self.assertEqual(program.buttons_down(), [])
-        self.assertEqual(program.text("Total Students"), "3")
+        self.assertEqual(program.result("Total Students"), "3")
         self.assertEqual(program.boxes()[:2], ["3", "1"])
         keys("alt+c")
         self.assertShows(program.boxes, [""] * 10)
@@ -449,7 +345,7 @@ class MainWindowTest(DesktopTest):
     def test_menu_shortcuts(self):
         program = self.start()
         keys("8", "Tab", "Tab", "Tab", "2", "Return")
-        self.assertShows(lambda: program.text("Total Students"), "10")
+        self.assertShows(lambda: program.result("Total Students"), "10")
         keys("F1")  # New: empties all but the total
         self.assertShows(program.boxes, [""] * 10)
         self.assertShows(program.results, ("", "10", [""] * 10))
@@ -474,7 +370,7 @@ class MainWindowTest(DesktopTest):
         keys("Return")
         self.dismiss_alert(program, ("Warning", MISSING_ENTRY))
         self.after_a_later_key(program, "Tab", "A students")
-        self.assertEqual(program.text("GPA"), "")
+        self.assertEqual(program.result("GPA is"), "")
         program.button("Calculate")
 
 
@@ -585,20 +481,20 @@ class HighResolutionTest(DesktopTest):
         normal = self.start()
         self.type_class(normal, ["4", "", "3"])
         keys("Return")
-        self.assertShows(lambda: normal.text("GPA"), "3.79")
+        self.assertShows(lambda: normal.result("GPA is"), "3.79")
         normal_size = self.window_geometry(normal.main_window)
         normal_shot = os.path.join(tempfile.gettempdir(), "vantrel-scale1-%d.png" % os.getpid())
-        normal.grab(normal.main_window, normal_shot, MAIN, normal.find("GPA", with_text=True))
+        normal.grab(normal.main_window, normal_shot, MAIN, captioned_label(normal.app, "GPA is"))
         normal.end()
 
         large = self.start(scale=2)
         self.type_class(large, ["4", "", "3"])
         keys("Return")
-        self.assertShows(lambda: large.text("GPA"), "3.79")
+        self.assertShows(lambda: large.result("GPA is"), "3.79")
         large_size = self.window_geometry(large.main_window)
         self.assertEqual(large_size, (2 * normal_size[0], 2 * normal_size[1]))
         large_shot = os.path.join(ARTIFACTS or tempfile.gettempdir(), "main-window-scale-2.png")
-        large.grab(large.main_window, large_shot, MAIN, large.find("GPA", with_text=True))
+        large.grab(large.main_window, large_shot, MAIN, captioned_label(large.app, "GPA is"))
         # Halved, the large window looks like the normal one: same layout, nothing cut off.
         compared = subprocess.run(
             ["compare", "-metric", "RMSE", "(", large_shot, "-resize", "50%", "-resize", "25%",

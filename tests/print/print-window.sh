@@ -12,6 +12,7 @@ if lpstat -r 2>/dev/null | grep -q "is running"; then
     exit 77
 fi
 
+source "$(dirname "$0")/../xserver/gpa-drawn.sh"
 work=$(mktemp -d)
 pids=()
 printer=VantrelTestPDF
@@ -36,17 +37,6 @@ start_cupsd() {
 
 main_window() { xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -n 1; }
 
-# Takes a picture of the window into $work/window.png and tells whether the GPA shows in it:
-# more than one colour where its label stands (248,176 px below the menu bar, 65x18: the
-# design's twips over 15). Reading a result is no proof that it is painted yet.
-gpa_drawn() {
-    import -silent -window "$wid" "$work/window.png"
-    local height colours
-    height=$(identify -format '%h' "$work/window.png")
-    colours=$(convert "$work/window.png" -crop "65x18+248+$((height - 213 + 176))" +repage \
-        -format '%k' info:)
-    [ "$colours" -gt 1 ]
-}
 active_window() { xdotool getactivewindow 2>/dev/null || true; }
 
 start_cupsd
@@ -70,8 +60,8 @@ for _ in $(seq 100); do wid=$(main_window) && [ -n "$wid" ] && break; sleep 0.1;
 # the focus arrive before the keys.
 xdotool windowactivate --sync "$wid"
 xdotool key 4 Tab 3 Tab 2 Tab 1 Return
-for _ in $(seq 100); do gpa_drawn && break; sleep 0.1; done
-gpa_drawn || { echo "the window shows no GPA" >&2; exit 1; }
+for _ in $(seq 100); do gpa_drawn "$wid" "$work/window.png" && break; sleep 0.1; done
+gpa_drawn "$wid" "$work/window.png" || { echo "the window shows no GPA" >&2; exit 1; }
 xdotool key F2
 
 pdf=""
@@ -135,7 +125,7 @@ fi
 for _ in $(seq 100); do [ "$(active_window)" = "$wid" ] && break; sleep 0.1; done
 [ "$(active_window)" = "$wid" ] || { echo "the main window did not get the focus back" >&2; exit 1; }
 xdotool key Escape
-for _ in $(seq 100); do gpa_drawn || break; sleep 0.1; done
-if gpa_drawn; then echo "Esc did not clear the window: the program does not answer" >&2; exit 1; fi
+for _ in $(seq 100); do gpa_drawn "$wid" "$work/window.png" || break; sleep 0.1; done
+if gpa_drawn "$wid" "$work/window.png"; then echo "Esc did not clear the window: the program does not answer" >&2; exit 1; fi
 kill -0 "$program_pid" || { echo "the program ended" >&2; exit 1; }
 echo "print test passed"

@@ -17,10 +17,10 @@ import unittest
 import pyatspi
 
 from polling import wait_until as poll
+from running_program import RunningProgram
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
 ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS", "")
-GRADES = ["A+", "A", "B+", "B", "C+", "C", "D+", "D", "F", "IC"]
 MAIN = "Vantrel"  # window titles
 INSTRUCTIONS = "How to use..."
 ABOUT = "About Vantrel"
@@ -49,13 +49,6 @@ def keys(*names):
     subprocess.run(command, check=True, timeout=60)
 
 
-def states(accessible):
-    try:
-        return accessible.getState().getStates()
-    except Exception:  # the object went away
-        return []
-
-
 def sway(*args):
     return subprocess.run(["swaymsg", *args], capture_output=True, text=True, check=True,
                           timeout=60).stdout
@@ -75,8 +68,10 @@ def sway_windows():
     return found
 
 
-class Program:
+class Program(RunningProgram):
     """One run of the program, found by its process id on the accessibility bus and in sway."""
+
+    end_timeout = 10
 
     def __init__(self):
         env = dict(os.environ, QT_QPA_PLATFORM="wayland", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
@@ -86,32 +81,6 @@ class Program:
         self.app = wait_until(self._find_app, "the program on the accessibility bus")
         wait_until(lambda: self.has_keyboard(MAIN), "the main window to have the keyboard")
         wait_until(lambda: self.focused() == "A+ students", "the focus in the A+ box")
-
-    def _find_app(self):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            try:
-                if app is not None and app.get_process_id() == self.process.pid:
-                    return app
-            except Exception:
-                continue
-        return None
-
-    def running(self):
-        return self.process.poll() is None
-
-    def wait_for_exit(self):
-        wait_until(lambda: not self.running(), "the program to end")
-
-    def end(self):
-        if self.running():
-            self.process.send_signal(signal.SIGTERM)
-            try:
-                self.process.wait(10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
 
     # Windows as sway sees them
     def sway_windows(self, title=None):
@@ -135,74 +104,11 @@ class Program:
                         os.path.join(ARTIFACTS, name + ".png")], check=True, timeout=60)
 
     # What a screen reader sees
-    def windows(self):
-        """The program's showing top-level windows as (role, name)."""
-        self.app.clear_cache()
-        shown = []
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is not None and pyatspi.STATE_SHOWING in states(window):
-                shown.append((window.getRoleName(), window.name))
-        return shown
-
-    def find(self, name, role=None, with_text=False):
-        self.app.clear_cache()
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is None or pyatspi.STATE_SHOWING not in states(window):
-                continue
-            found = pyatspi.findDescendant(
-                window, lambda a: a.name == name and (role is None or a.getRoleName() == role)
-                and (not with_text or "Text" in pyatspi.listInterfaces(a)))
-            if found is not None:
-                return found
-        raise AssertionError("nothing named %r on screen" % name)
-
-    def text(self, name):
-        text = self.find(name, with_text=True).queryText()
-        return text.getText(0, text.characterCount)
-
     def has_button(self, name):
         try:
             return self.find(name, "push button") is not None
         except AssertionError:
             return False
-
-    def focused(self):
-        self.app.clear_cache()
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is None:
-                continue
-            found = pyatspi.findDescendant(window,
-                                           lambda a: pyatspi.STATE_FOCUSED in states(a))
-            if found is not None:
-                return found.name
-        return None
-
-    def alert(self):
-        """The open message box as (title, text), or None."""
-        self.app.clear_cache()
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is None or window.getRoleName() != "alert":
-                continue
-            if pyatspi.STATE_SHOWING not in states(window):
-                continue
-            label = pyatspi.findDescendant(
-                window, lambda a: a.getRoleName() == "label" and a.name not in ("", None))
-            return window.name, label.name if label is not None else ""
-        return None
-
-    # Reading the main window
-    def boxes(self):
-        return [self.text(grade + " students") for grade in GRADES]
-
-    def shares(self):
-        return [self.text("Share of %s students" % grade) for grade in GRADES]
-
-    def results(self):
-        return self.text("GPA"), self.text("Total Students"), self.shares()
 
 
 class WaylandTest(unittest.TestCase):
@@ -271,8 +177,8 @@ class MainWindowTest(WaylandTest):
         # A+ 2, C 1: (4 * 2 + 2 * 1) / 3 = 3.333..., shown to two places.
         self.type_class(["2", "", "", "", "", "1"])
         wait_until(lambda: program.has_button("Calculated"), "Enter to calculate")
-        self.assertEqual(program.text("GPA"), "3.33")
-        self.assertEqual(program.text("Total Students"), "3")
+        self.assertEqual(program.result("GPA is"), "3.33")
+        self.assertEqual(program.result("Total Students"), "3")
         self.assert_focus(program, "C students")
 
         keys("Escape")

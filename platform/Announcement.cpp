@@ -1,0 +1,134 @@
+#include "platform/Announcement.h"
+
+#include <QAccessibleObject>
+#include <QApplication>
+#include <QLabel>
+#include <QSet>
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// The caption's text, then what the label it captions shows, if anything.
+QString Captioned(const QLabel* caption) {
+    const auto* captioned = qobject_cast<const QLabel*>(caption->buddy());
+    if (captioned == nullptr || captioned->text().isEmpty()) {
+        return caption->text();
+    }
+    return caption->text() + QLatin1Char(' ') + captioned->text();
+}
+
+// The labels in the area, row by row from the top and from the left within a row.
+QList<QLabel*> LabelsInReadingOrder(const QWidget* area) {
+    QList<QLabel*> labels = area->findChildren<QLabel*>();
+    labels.removeIf([](const QLabel* label) { return label->isHidden(); });
+    auto place = [area](const QLabel* label) {
+        const QPoint at = label->mapTo(area, QPoint(0, 0));
+        return std::make_pair(at.y(), at.x());
+    };
+    std::stable_sort(labels.begin(), labels.end(),
+                     [&](const QLabel* a, const QLabel* b) { return place(a) < place(b); });
+    return labels;
+}
+
+// A message for screen readers, heard through an accessible object of its own. It has no
+// widget, so nothing shows; it is not a child of the window, so that a screen reader reads it
+// alone, as a desktop notification, rather than after the whole window again.
+class Notice : public QObject {
+    Q_OBJECT
+
+  public:
+    using QObject::QObject;
+    QString message;
+};
+
+class NoticeAccessible : public QAccessibleObject {
+  public:
+    explicit NoticeAccessible(Notice* notice) : QAccessibleObject(notice) {}
+
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(qApp);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name ? static_cast<const Notice*>(object())->message
+                                         : QString();
+    }
+};
+
+QAccessibleInterface* MakeAccessible(const QString&, QObject* object) {
+    if (auto* notice = qobject_cast<Notice*>(object)) {
+        return new NoticeAccessible(notice);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+namespace platform {
+
+QString ReadWithCaption(const QLabel* label) {
+    for (const QLabel* caption : label->parentWidget()->findChildren<QLabel*>()) {
+        if (caption->buddy() == label) {
+            return Captioned(caption);
+        }
+    }
+    return label->text();
+}
+
+void DescribeWindow(QWidget* window, const QWidget* area) {
+    const QList<QLabel*> labels = LabelsInReadingOrder(area);
+    QSet<const QWidget*> captioned;
+    for (const QLabel* label : labels) {
+        captioned.insert(label->buddy());
+    }
+    QStringList rows;
+    QStringList row;
+    int rowTop = 0;
+    for (const QLabel* label : labels) {
+        // A captioned label is read with its caption; a heading that repeats the title is left
+        // to the title, which screen readers say first.
+        if (captioned.contains(label) || label->text().isEmpty() ||
+            label->text() == window->windowTitle()) {
+            continue;
+        }
+        const int top = label->mapTo(area, QPoint(0, 0)).y();
+        if (!row.isEmpty() && top != rowTop) {
+            rows.append(row.join(QLatin1String(", ")));
+            row.clear();
+        }
+        rowTop = top;
+        row.append(Captioned(label));
+    }
+    if (!row.isEmpty()) {
+        rows.append(row.join(QLatin1String(", ")));
+    }
+    window->setAccessibleDescription(rows.join(QLatin1String(". ")));
+}
+
+void Announce(QWidget* window, const QString& message) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(MakeAccessible);
+        return true;
+    }();
+    (void)factoryInstalled;
+    auto* notice = window->findChild<Notice*>(QString(), Qt::FindDirectChildrenOnly);
+    if (notice == nullptr) {
+        notice = new Notice(window);
+        notice->setObjectName(QStringLiteral("announcement"));
+    }
+    notice->message = message;
+    // Told of the new name as of any, so that a screen reader that keeps names reads this one.
+    QAccessibleEvent named(notice, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+}  // namespace platform
+
+#include "Announcement.moc"

@@ -1,0 +1,127 @@
+"""One run of the program under test in a suite, found on the accessibility bus by its pid and
+read there as a screen reader reads it."""
+
+import signal
+import subprocess
+
+import pyatspi
+
+from captioned import captioned_result
+from polling import wait_until
+
+GRADES = ["A+", "A", "B+", "B", "C+", "C", "D+", "D", "F", "IC"]
+
+
+def states(accessible):
+    try:
+        return accessible.getState().getStates()
+    except Exception:  # the object went away
+        return []
+
+
+class RunningProgram:
+    """A started program: `process` is its Popen, `app` its application on the bus."""
+
+    end_timeout = 5  # seconds it is given to end on SIGTERM before it is killed
+
+    def _find_app(self):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            try:
+                if app is not None and app.get_process_id() == self.process.pid:
+                    return app
+            except Exception:
+                continue
+        return None
+
+    def running(self):
+        return self.process.poll() is None
+
+    def wait_for_exit(self):
+        wait_until(lambda: not self.running(), "the program to end")
+
+    def end(self):
+        if self.running():
+            self.process.send_signal(signal.SIGTERM)
+            try:
+                self.process.wait(self.end_timeout)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+
+    # What a screen reader finds in the showing windows
+
+    def windows(self):
+        """The program's showing top-level windows as (role, name)."""
+        self.app.clear_cache()
+        shown = []
+        for i in range(self.app.childCount):
+            window = self.app.getChildAtIndex(i)
+            if window is not None and pyatspi.STATE_SHOWING in states(window):
+                shown.append((window.getRoleName(), window.name))
+        return shown
+
+    def find(self, name, role=None, with_text=False):
+        self.app.clear_cache()
+        for i in range(self.app.childCount):
+            window = self.app.getChildAtIndex(i)
+            if window is None or pyatspi.STATE_SHOWING not in states(window):
+                continue
+            found = pyatspi.findDescendant(
+                window, lambda a: a.name == name and (role is None or a.getRoleName() == role)
+                and (not with_text or "Text" in pyatspi.listInterfaces(a)))
+            if found is not None:
+                return found
+        raise AssertionError("nothing named %r on screen" % name)
+
+    def text(self, name):
+        text = self.find(name, with_text=True).queryText()
+        return text.getText(0, text.characterCount)
+
+    def result(self, caption):
+        return captioned_result(self.app, caption)
+
+    def focused(self):
+        self.app.clear_cache()
+        for i in range(self.app.childCount):
+            window = self.app.getChildAtIndex(i)
+            if window is None:
+                continue
+            found = pyatspi.findDescendant(window,
+                                           lambda a: pyatspi.STATE_FOCUSED in states(a))
+            if found is not None:
+                return found.name
+        return None
+
+    def alert(self):
+        """The open message box as (title, text), or None."""
+        window = self._alert_window()
+        if window is None:
+            return None
+        label = pyatspi.findDescendant(
+            window, lambda a: a.getRoleName() == "label" and a.name not in ("", None))
+        return window.name, label.name if label is not None else ""
+
+    def alert_active(self):
+        window = self._alert_window()
+        return window is not None and pyatspi.STATE_ACTIVE in states(window)
+
+    def _alert_window(self):
+        self.app.clear_cache()
+        for i in range(self.app.childCount):
+            window = self.app.getChildAtIndex(i)
+            if window is None or window.getRoleName() != "alert":
+                continue
+            if pyatspi.STATE_SHOWING in states(window):
+                return window
+        return None
+
+    def boxes(self):
+        return [self.text(grade + " students") for grade in GRADES]
+
+    def shares(self):
+        return [self.result(grade) for grade in GRADES]
+
+    def results(self):
+        return self.result("GPA is"), self.result("Total Students"), self.shares()

@@ -1,0 +1,307 @@
+"""What a real screen reader, Orca, says while a person uses Vantrel with the keyboard.
+
+Orca runs with its speech off (-d speech) and writes every utterance it would speak to its debug
+log as SPEECH OUTPUT lines; the tests wait for those. Run by run-orca-suite.sh, which provides
+the session bus, the X server and the window manager.
+Environment: VANTREL_PROGRAM (the executable), VANTREL_ARTIFACTS (a folder for orca.log).
+"""
+
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import threading
+import tty
+import unittest
+
+import pyatspi
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from polling import wait_until  # noqa: E402
+
+PROGRAM = os.environ["VANTREL_PROGRAM"]
+ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS") or tempfile.mkdtemp()
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)' ?(\{.*\})?$")
+SLOW = 60  # seconds for Orca or the program to start on a busy machine
+SPOKEN = 30  # seconds for an utterance after the key that causes it
+
+CREDIT = "With the complements of Ketharin."
+EMPTY_WINDOW = ("Vantrel dialog A+, A, B+, B, C+, C, D+, D, F, IC. Total Students. GPA is. "
+                + CREDIT)
+
+
+def same(said, text):
+    """Whether Orca said the text: it ends an utterance with a full stop or not, depending on
+    what it speaks next."""
+    return said.rstrip(".") == text.rstrip(".")
+
+
+def keys(*names):
+    subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
+
+
+class ScreenReader:
+    """Orca on a private accessibility bus, and what it has said so far."""
+
+    def __init__(self):
+        self._lock = threading.Lock()
+        self._utterances = []
+        self._started = False
+        self._log = open(os.path.join(ARTIFACTS, "orca.log"), "wb")
+        self._prefs = tempfile.mkdtemp()  # Orca's defaults, not this user's settings
+        self.bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        wait_until(self._bus_is_up, "the accessibility bus", SLOW)
+
+        # Orca opens its debug file as a Python file: on a terminal each line is written at
+        # once, on a plain file only when a buffer fills.
+        master, terminal = os.openpty()
+        tty.setraw(terminal)
+        # Its own process namespace, because --replace kills, and a second Orca refuses to start
+        # beside, every Orca of this user on the machine.
+        self.orca = subprocess.Popen(
+            ["unshare", "--pid", "--mount-proc", "--kill-child", "orca", "--replace",
+             "-d", "speech", "--user-prefs", self._prefs, "--debug-file", os.ttyname(terminal)],
+            stdout=self._log, stderr=subprocess.STDOUT)
+        self._reader = threading.Thread(target=self._read, args=(master,), daemon=True)
+        self._reader.start()
+        try:
+            wait_until(lambda: self._started, "Orca to start", SLOW)
+        finally:
+            os.close(terminal)  # Orca holds it now; its end ends the reading
+
+    def _bus_is_up(self):
+        reply = subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
+             "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"],
+            capture_output=True, text=True)
+        return "boolean true" in reply.stdout
+
+    def _read(self, master):
+        pending = b""
+        while True:
+            try:
+                chunk = os.read(master, 65536)
+            except OSError:  # the other end closed
+                break
+            if not chunk:
+                break
+            pending += chunk
+            lines = pending.split(b"\n")
+            pending = lines.pop()
+            with self._lock:
+                self._log.write(chunk)
+                self._log.flush()
+                for line in lines:
+                    text = line.decode("utf-8", "replace")
+                    if "ORCA: Startup complete" in text:
+                        self._started = True
+                    found = SPEECH.search(text)
+                    if found:
+                        self._utterances.append(found.group(1))
+        os.close(master)
+
+    def note(self, text):
+        """Writes a line of ours into the saved log, for a person reading it."""
+        with self._lock:
+            self._log.write(("\n===== %s\n" % text).encode())
+            self._log.flush()
+
+    def mark(self):
+        """A point in what Orca has said, for waiting for what it says after it."""
+        with self._lock:
+            return len(self._utterances)
+
+    def said_since(self, mark):
+        with self._lock:
+            return self._utterances[mark:]
+
+    def wait_for(self, mark, wanted, what):
+        """Waits until Orca says, after mark, an utterance for which wanted is true; returns
+        its place and its text."""
+
+        def find():
+            for place, text in enumerate(self.said_since(mark), mark):
+                if wanted(text):
+                    return place, text
+            return None
+
+        try:
+            return wait_until(find, what, SPOKEN)
+        except AssertionError:
+            raise AssertionError("Orca did not say %s; it said %r" % (what,
+                                                                     self.said_since(mark)))
+
+    def wait_for_text(self, mark, text):
+        return self.wait_for(mark, lambda said: same(said, text), repr(text))
+
+    def wait_for_texts(self, mark, texts):
+        """Waits until Orca says, after mark, these utterances one after another; returns the
+        place of the last."""
+
+        def find():
+            said = self.said_since(mark)
+            for start in range(len(said) - len(texts) + 1):
+                if all(map(same, said[start:start + len(texts)], texts)):
+                    return mark + start + len(texts) - 1
+            return None
+
+        try:
+            return wait_until(find, repr(texts), SPOKEN)
+        except AssertionError:
+            raise AssertionError("Orca did not say %r; it said %r" % (texts,
+                                                                     self.said_since(mark)))
+
+    def end(self):
+        self.orca.kill()  # unshare, whose end ends Orca; it passes SIGTERM on to nobody
+        self.orca.wait()
+        self._reader.join(10)
+        self.bus.terminate()
+        self.bus.wait()
+        self._log.close()
+
+
+reader = None
+
+
+def setUpModule():
+    global reader
+    reader = ScreenReader()
+
+
+def tearDownModule():
+    reader.end()
+
+
+def on_accessibility_bus(pid):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        try:
+            if app is not None and app.get_process_id() == pid:
+                return app
+        except Exception:  # an application that went away
+            continue
+    return None
+
+
+class OrcaTest(unittest.TestCase):
+    def start(self):
+        """Starts the program and waits until Orca has read its main window and the focused
+        box; returns a mark from before that reading."""
+        reader.note(self.id())
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   CUPS_SERVER="/nonexistent/cups.sock")
+        self.program = subprocess.Popen([PROGRAM], env=env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        self.addCleanup(self.program.wait)
+        self.addCleanup(self.program.terminate)
+        wait_until(lambda: on_accessibility_bus(self.program.pid),
+                   "the program on the accessibility bus", SLOW)
+        self.main_window = wait_until(lambda: self.x_window("^Vantrel$"), "the main window", SLOW)
+        # Qt tells of a window coming up only once it is on the accessibility bus, and openbox
+        # may have brought the window up before that; so it comes up again, after About.
+        subprocess.run(["xdotool", "windowactivate", "--sync", self.main_window], check=True)
+        keys("F6")
+        wait_until(lambda: self.x_window("^About Vantrel$"), "the About window", SLOW)
+        mark = reader.mark()
+        keys("Escape")
+        self.back_to_main_window()
+        reader.wait_for_text(mark, "A+ students text.")
+        return mark
+
+    def x_window(self, title_pattern):
+        out = subprocess.run(["xdotool", "search", "--all", "--pid", str(self.program.pid),
+                              "--onlyvisible", "--name", title_pattern],
+                             capture_output=True, text=True).stdout.split()
+        return out[0] if out else None
+
+    def back_to_main_window(self):
+        """Brings the main window to the front, if closing another window did not."""
+        subprocess.run(["xdotool", "windowactivate", "--sync", self.main_window], check=True)
+
+    def assertAnnounced(self, mark, text):
+        """Checks what Orca said first, after mark, as the main window came up."""
+        said = reader.wait_for(mark, lambda said: said.startswith("Vantrel dialog"),
+                               "the main window's announcement")[1]
+        self.assertEqual(said.rstrip("."), text.rstrip("."))
+
+
+class ScreenReaderTest(OrcaTest):
+    def test_the_window_names_its_captions_and_no_empty_results(self):
+        mark = self.start()
+        self.assertAnnounced(mark, EMPTY_WINDOW)
+
+    def test_focus_into_a_box_says_what_to_enter(self):
+        mark = self.start()
+        place, _ = reader.wait_for_text(mark, "A+ students text.")
+        reader.wait_for_text(place, "Enter the number of A+ students.")
+        mark = reader.mark()
+        keys("Tab")
+        place, _ = reader.wait_for_text(mark, "A students text.")
+        reader.wait_for_text(place, "Enter the number of A students.")
+
+    def test_a_refused_key_brings_the_warning(self):
+        self.start()
+        mark = reader.mark()
+        keys("x")
+        reader.wait_for_texts(mark, ["alert Warning.", "Invalid Entry.", "OK push button."])
+        mark = reader.mark()
+        keys("Return")
+        self.back_to_main_window()
+        self.assertAnnounced(mark, EMPTY_WINDOW)
+        reader.wait_for_text(mark, "A+ students text.")
+
+    def test_enter_says_the_gpa_and_total_and_leaves_the_focus_in_the_box(self):
+        self.start()
+        # A+ 4, B+ 3, D 1, F 2, empty elsewhere: (16 + 10.5 + 1) / 10 = 2.75.
+        keys("4", "Tab", "Tab", "3", "Tab", "Tab", "Tab", "Tab", "Tab", "1", "Tab", "2")
+        mark = reader.mark()
+        keys("Return")
+        place, _ = reader.wait_for_text(mark, "notification GPA is 2.75, Total Students 10.")
+        keys("Tab")  # from the F box, where Enter was pressed
+        place, _ = reader.wait_for_text(place, "IC students text.")
+
+        # Each calculation is announced with its own figures: 5 IC students count in the total
+        # only. The box's 0 is selected on entering it, so the 5 replaces it.
+        keys("5", "Return")
+        reader.wait_for_text(place, "notification GPA is 2.75, Total Students 15.")
+
+        # The window, when it comes up again, reads the results after their captions.
+        mark = reader.mark()
+        keys("F6")
+        reader.wait_for(mark, lambda said: said.startswith("About Vantrel dialog"), "About")
+        keys("Escape")
+        self.back_to_main_window()
+        self.assertAnnounced(mark, (
+            "Vantrel dialog A+ 26.67%, A 0.00%, B+ 20.00%, B 0.00%, C+ 0.00%, C 0.00%, "
+            "D+ 0.00%, D 6.67%, F 13.33%, IC 33.33%. Total Students 15. GPA is 2.75. " + CREDIT))
+
+    def test_a_warning_on_enter_announces_no_result(self):
+        self.start()
+        mark = reader.mark()
+        keys("Return")  # every box empty
+        reader.wait_for_texts(mark, [
+            "alert Warning.", "Please enter the number of students according to their grades.",
+            "OK push button."])
+        keys("Return")
+        self.back_to_main_window()
+        place, _ = reader.wait_for_text(mark, EMPTY_WINDOW)
+        said = reader.said_since(mark)[:place - mark]
+        self.assertFalse([s for s in said if s.startswith("notification")], said)
+
+    def test_f6_opens_the_about_window(self):
+        self.start()
+        mark = reader.mark()
+        keys("F6")
+        place, said = reader.wait_for(
+            mark, lambda said: said.startswith("About Vantrel dialog"), "the About window")
+        self.assertIn("Vantrel made by Ketharin", said)
+        reader.wait_for_text(place, "OK push button.")
+
+
+if __name__ == "__main__":
+    result = unittest.main(exit=False, verbosity=2).result
+    failed = len(result.failures) + len(result.errors)
+    print("%d passed, %d failed" % (result.testsRun - failed, failed))
+    sys.exit(1 if failed else 0)

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Runs the desktop suite: a private session bus (for the accessibility bus), a private X server
-# with openbox, then the suite. Usage: run-suite.sh path/to/vantrel [unittest arguments]
+# Runs a suite that reads the program through the accessibility bus: a private session bus, a
+# private X server with openbox, then the suite.
+# Usage: run-suite.sh SUITE.py path/to/vantrel [unittest arguments]
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-export VANTREL_PROGRAM=$1
-shift
-exec dbus-run-session -- bash "$here/../xserver/with-xvfb.sh" \
-    /usr/bin/python3 "$here/desktop_suite.py" "$@"
+suite=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+export VANTREL_PROGRAM=$2
+shift 2
+exec dbus-run-session -- bash "$(dirname "$0")/../xserver/with-xvfb.sh" \
+    /usr/bin/python3 "$suite" "$@"

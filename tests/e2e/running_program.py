@@ -3,6 +3,8 @@ read there as a screen reader reads it."""
 
 import signal
 import subprocess
+import sys
+import unittest
 
 import pyatspi
 
@@ -125,3 +127,12 @@ class RunningProgram:
 
     def results(self):
         return self.result("GPA is"), self.result("Total Students"), self.shares()
+
+
+def main():
+    """Runs the calling suite's tests with the accessibility bus up first; exits 1 on a failure."""
+    pyatspi.Registry.getDesktop(0)  # starts the accessibility bus before any program
+    result = unittest.main(module="__main__", exit=False, verbosity=2).result
+    failed = len(result.failures) + len(result.errors)
+    print("%d passed, %d failed" % (result.testsRun - failed, failed))
+    sys.exit(1 if failed else 0)

@@ -1,7 +1,7 @@
 """What a real screen reader, Orca, says while a person uses Vantrel with the keyboard.
 
 Orca runs with its speech off (-d speech) and writes every utterance it would speak to its debug
-log as SPEECH OUTPUT lines; the tests wait for those. Run by run-orca-suite.sh, which provides
+log as SPEECH OUTPUT lines; the tests wait for those. Run by run-suite.sh, which provides
 the session bus, the X server and the window manager.
 Environment: VANTREL_PROGRAM (the executable), VANTREL_ARTIFACTS (a folder for orca.log).
 """

@@ -9,15 +9,11 @@ WAYLAND_DISPLAY and SWAYSOCK. Environment: VANTREL_PROGRAM, VANTREL_ARTIFACTS.
 
 import json
 import os
-import signal
 import subprocess
-import sys
 import unittest
 
-import pyatspi
-
 from polling import wait_until as poll
-from running_program import RunningProgram
+from running_program import RunningProgram, main
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
 ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS", "")
@@ -273,8 +269,4 @@ class ExitTest(WaylandTest):
 
 
 if __name__ == "__main__":
-    pyatspi.Registry.getDesktop(0)  # starts the accessibility bus before any program
-    result = unittest.main(exit=False, verbosity=2).result
-    failed = len(result.failures) + len(result.errors)
-    print("%d passed, %d failed" % (result.testsRun - failed, failed))
-    sys.exit(1 if failed else 0)
+    main()

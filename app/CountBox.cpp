@@ -87,15 +87,16 @@ void CountBox::keyPressEvent(QKeyEvent* event) {
 
 void CountBox::inputMethodEvent(QInputMethodEvent* event) {
     // Dead keys, Compose sequences and input methods commit text with no key press; each of its
-    // characters is judged as if it had been typed.
-    const int refused = RefusedCount(event->commitString());
-    if (refused == 0) {
+    // characters is judged as if it had been typed. Only its digits go in: a Backspace the
+    // filter lets through is an edit, not text, and must not stand in the box as a character.
+    const QString commit = event->commitString();
+    const QString digits = Accepted(commit).remove(QChar(8));
+    if (digits == commit) {
         QLineEdit::inputMethodEvent(event);
         return;
     }
-    QInputMethodEvent acceptedOnly(event->preeditString(), event->attributes());
-    acceptedOnly.setCommitString(Accepted(event->commitString()), event->replacementStart(),
-                                 event->replacementLength());
-    QLineEdit::inputMethodEvent(&acceptedOnly);
-    WarnOfRefused(refused);
+    QInputMethodEvent digitsOnly(event->preeditString(), event->attributes());
+    digitsOnly.setCommitString(digits, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&digitsOnly);
+    WarnOfRefused(RefusedCount(commit));
 }

@@ -5,7 +5,8 @@
 
 // A count box: a line edit that lets through only the characters the key filter accepts.
 // Every character that a key press or an input method produces is examined before the box
-// inserts it; a refused one leaves the box as it was and shows "Invalid Entry". Keys that make
+// inserts it, and each refused one shows "Invalid Entry". A key press with a refused character
+// leaves the box as it was; an input method's commit puts in its digits alone. Keys that make
 // no character (arrows, Delete, function keys, Tab, access keys) and pastes with the mouse or
 // Shift+Insert are not examined.
 class CountBox : public QLineEdit {

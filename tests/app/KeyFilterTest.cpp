@@ -197,6 +197,19 @@ TEST_F(KeyFilterTest, AnInputMethodCommitIsJudgedCharacterByCharacter) {
     EXPECT_EQ(Warnings(), 2u);
 }
 
+// The filter lets Backspace through, but in a commit it is no text: it must not stand in the box.
+TEST_F(KeyFilterTest, AnInputMethodCommitPutsInItsDigitsAlone) {
+    CountBox* box = BoxWith("1");
+    for (const QString& commit :
+         {QStringLiteral("\b"), QStringLiteral("2\b"), QStringLiteral("3\bx")}) {
+        QInputMethodEvent event;
+        event.setCommitString(commit);
+        QApplication::sendEvent(box, &event);
+    }
+    EXPECT_EQ(box->text(), "123");
+    EXPECT_EQ(Warnings(), 1u);
+}
+
 TEST_F(KeyFilterTest, EnterAndEscNeverWarn) {
     for (CountBox* box : CountBoxes()) {
         Box("txtF")->setText("1");

@@ -10,7 +10,6 @@ class CountBox;
 class frmAbout;
 class frmInst;
 class QLabel;
-class QMenu;
 class QMenuBar;
 class QPushButton;
 

@@ -32,8 +32,8 @@ QList<QLabel*> LabelsInReadingOrder(const QWidget* area) {
 }
 
 // A message for screen readers, heard through an accessible object of its own. It has no
-// widget, so nothing shows; it is not a child of the window, so that a screen reader reads it
-// alone, as a desktop notification, rather than after the whole window again.
+// widget, so nothing shows; its accessible parent is the application, not the window, so that a
+// screen reader reads it alone, as a desktop notification, rather than after the whole window.
 class Notice : public QObject {
     Q_OBJECT
 
@@ -72,7 +72,7 @@ QAccessibleInterface* MakeAccessible(const QString&, QObject* object) {
 namespace platform {
 
 QString ReadWithCaption(const QLabel* label) {
-    for (const QLabel* caption : label->parentWidget()->findChildren<QLabel*>()) {
+    for (const QLabel* caption : label->window()->findChildren<QLabel*>()) {
         if (caption->buddy() == label) {
             return Captioned(caption);
         }

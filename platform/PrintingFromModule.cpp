@@ -17,7 +17,7 @@ struct PrintModule {
 PrintModule LoadPrintModule() {
     QLibrary module(QCoreApplication::applicationDirPath() +
                     QStringLiteral("/../lib/vantrel/libvantrel_print"));
-    auto print = reinterpret_cast<PrintFunction>(module.resolve("VantrelPrintWidgetImage"));
+    auto print = reinterpret_cast<PrintFunction>(module.resolve("VantrelPrintWidgetImageOutcome"));
     return {print, print == nullptr ? module.errorString() : QString()};
 }
 

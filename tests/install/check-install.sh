@@ -3,6 +3,7 @@
 # builds the Debian package, checks its dependencies and contents, and starts the program from
 # the unpacked package. Runs under with-xvfb.sh.  Usage: check-install.sh BUILD_DIR
 set -euo pipefail
+source "$(dirname "$0")/../e2e/wait-for.sh"
 build=$1
 work=$(mktemp -d)
 pids=()
@@ -80,10 +81,7 @@ dpkg-deb -x "$deb" "$work/root"
 "$work/root/usr/bin/vantrel" >"$work/program.log" 2>&1 &
 pid=$!
 pids+=("$pid")
-for _ in $(seq 100); do
-    xdotool search --all --pid "$pid" --onlyvisible --name '^Vantrel$' >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xdotool search --all --pid "$pid" --onlyvisible --name '^Vantrel$' >/dev/null ||
+window_shown() { xdotool search --all --pid "$pid" --onlyvisible --name '^Vantrel$' >/dev/null; }
+wait_for 10 "the packaged program's window" window_shown 2>/dev/null ||
     fail "the packaged program showed no window"
 echo "install and package: all checks passed"

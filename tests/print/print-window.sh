@@ -1,49 +1,33 @@
 #!/usr/bin/env bash
-# File > Print on a real print system: a CUPS server with the cups-pdf virtual printer as the
-# default printer. Presses F2 in the running program, waits for the PDF and checks that the
-# page holds the window's image; then, with the print server stopped, checks that F2 says no
-# printer is available. Needs root (cupsd) and runs under with-xvfb.sh.
+# File > Print on a real print system. Presses F2 in the running program, waits for the PDF and
+# checks that the page holds the window's image; then, with the print server stopped, checks
+# that F2 says no printer is available. Runs under with-cups.sh and with-xvfb.sh.
 # Usage: print-window.sh path/to/vantrel
 set -euo pipefail
 program=$1
-[ "$(id -u)" -eq 0 ] || { echo "skipped: starting cupsd needs root"; exit 77; }
-if lpstat -r 2>/dev/null | grep -q "is running"; then
-    echo "skipped: a print server is already running here; not touching it"
-    exit 77
-fi
-
-source "$(dirname "$0")/../xserver/gpa-drawn.sh"
+here=$(dirname "$0")
+source "$here/../e2e/wait-for.sh"
+source "$here/../xserver/gpa-drawn.sh"
 work=$(mktemp -d)
 pids=()
-printer=VantrelTestPDF
 cleanup() {
-    lpadmin -x "$printer" 2>/dev/null || true
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-start_cupsd() {
-    mkdir -p /run/cups
-    /usr/sbin/cupsd -f >"$work/cupsd.log" 2>&1 &
-    cupsd_pid=$!
-    pids+=("$cupsd_pid")
-    for _ in $(seq 100); do lpstat -r 2>/dev/null | grep -q "is running" && return 0; sleep 0.1; done
-    echo "cupsd did not start" >&2
-    cat "$work/cupsd.log" >&2
-    exit 1
-}
-
-main_window() { xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -n 1; }
-
+windows() { xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null || true; }
 active_window() { xdotool getactivewindow 2>/dev/null || true; }
-
-start_cupsd
-model=$(lpinfo -m | grep -i 'cups-pdf' | head -n 1 | cut -d' ' -f1)
-[ -n "$model" ] || { echo "no cups-pdf model" >&2; exit 1; }
-lpadmin -p "$printer" -v cups-pdf:/ -E -m "$model"
-lpadmin -d "$printer"
+print_server_answers() { lpstat -r 2>/dev/null | grep -q "is running"; }
+is_active() { [ "$(active_window)" = "$1" ]; }
+is_shown() { windows | grep -q "^$1\$"; }
+main_window_shown() { wid=$(windows | head -n 1) && [ -n "$wid" ]; }
+message_shown() { message=$(windows | grep -v "^$wid\$" | head -n 1) && [ -n "$message" ]; }
+pdf_printed() {
+    pdf=$(find "${outputs[@]}" -name "*.pdf" -newer "$marker" -size +0 2>/dev/null | head -n 1 || true)
+    [ -n "$pdf" ] && [ -z "$(lpstat -o "$VANTREL_TEST_PRINTER" 2>/dev/null)" ]
+}
 
 # cups-pdf writes into the job owner's ~/PDF, or its anonymous folder.
 outputs=("$HOME/PDF" /var/spool/cups-pdf/ANONYMOUS)
@@ -53,24 +37,14 @@ touch "$marker"
 "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 pids+=("$program_pid")
-wid=""
-for _ in $(seq 100); do wid=$(main_window) && [ -n "$wid" ] && break; sleep 0.1; done
-[ -n "$wid" ] || { echo "the main window did not appear" >&2; exit 1; }
+wait_for 10 "the main window" main_window_shown
 # Once the window manager calls the window active it has the keyboard, and the program sees
 # the focus arrive before the keys.
 xdotool windowactivate --sync "$wid"
 xdotool key 4 Tab 3 Tab 2 Tab 1 Return
-for _ in $(seq 100); do gpa_drawn "$wid" "$work/window.png" && break; sleep 0.1; done
-gpa_drawn "$wid" "$work/window.png" || { echo "the window shows no GPA" >&2; exit 1; }
+wait_for 10 "the GPA to be painted" gpa_drawn "$wid" "$work/window.png"
 xdotool key F2
-
-pdf=""
-for _ in $(seq 300); do
-    pdf=$(find "${outputs[@]}" -name "*.pdf" -newer "$marker" -size +0 2>/dev/null | head -n 1 || true)
-    [ -n "$pdf" ] && [ -z "$(lpstat -o "$printer" 2>/dev/null)" ] && break
-    sleep 0.1
-done
-[ -n "$pdf" ] || { echo "no PDF appeared" >&2; lpstat -t >&2 || true; exit 1; }
+wait_for 30 "the printed PDF" pdf_printed || { lpstat -t >&2 || true; exit 1; }
 echo "printed to $pdf"
 
 # At 96 dpi the printed image has the window's on-screen size; compare it with the screenshot
@@ -98,34 +72,19 @@ echo "difference from the screen: $difference"
 awk -v d="$difference" 'BEGIN { exit !(d < 0.07) }' || { echo "the page does not show the window" >&2; exit 1; }
 
 # With no print server, F2 says so in a message box; Enter closes it.
-kill "$cupsd_pid"
-wait "$cupsd_pid" 2>/dev/null || true
+kill "$VANTREL_TEST_CUPSD"
+wait_for 10 "the print server to stop" not print_server_answers
 xdotool windowactivate --sync "$wid"
 xdotool key F2
-message=""
-for _ in $(seq 50); do
-    message=$(xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | grep -v "^$wid\$" | head -n 1 || true)
-    [ -n "$message" ] && break
-    sleep 0.1
-done
-[ -n "$message" ] || { echo "no message box for the missing printer" >&2; exit 1; }
+wait_for 10 "a message box for the missing printer" message_shown
 # Enter goes to the box once it has the focus.
-for _ in $(seq 100); do [ "$(active_window)" = "$message" ] && break; sleep 0.1; done
-[ "$(active_window)" = "$message" ] || { echo "the message box did not get the focus" >&2; exit 1; }
+wait_for 10 "the message box to get the focus" is_active "$message"
 xdotool key Return
-for _ in $(seq 100); do
-    xdotool search --onlyvisible --name '^Vantrel$' | grep -q "^$message\$" || break
-    sleep 0.1
-done
-if xdotool search --onlyvisible --name '^Vantrel$' | grep -q "^$message\$"; then
-    echo "the message box did not close" >&2
-    exit 1
-fi
+wait_for 10 "the message box to close" not is_shown "$message"
 # The program runs on: back in the main window, Esc clears the GPA from the screen.
-for _ in $(seq 100); do [ "$(active_window)" = "$wid" ] && break; sleep 0.1; done
-[ "$(active_window)" = "$wid" ] || { echo "the main window did not get the focus back" >&2; exit 1; }
+wait_for 10 "the main window to get the focus back" is_active "$wid"
 xdotool key Escape
-for _ in $(seq 100); do gpa_drawn "$wid" "$work/window.png" || break; sleep 0.1; done
-if gpa_drawn "$wid" "$work/window.png"; then echo "Esc did not clear the window: the program does not answer" >&2; exit 1; fi
+wait_for 10 "Esc to clear the GPA (the program does not answer)" \
+    not gpa_drawn "$wid" "$work/window.png"
 kill -0 "$program_pid" || { echo "the program ended" >&2; exit 1; }
 echo "print test passed"

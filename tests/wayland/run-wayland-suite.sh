@@ -5,6 +5,7 @@
 # Usage: run-wayland-suite.sh path/to/vantrel [unittest arguments]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../e2e/wait-for.sh"
 program=$(readlink -f "$1")
 shift
 user=vantrel-wayland
@@ -18,7 +19,7 @@ cleanup() {
     # The session runs in a process group of its own: what is left of it is ours alone.
     if [ -n "$session" ] && kill -0 -- "-$session" 2>/dev/null; then
         kill -TERM -- "-$session" 2>/dev/null || true
-        for _ in $(seq 50); do kill -0 -- "-$session" 2>/dev/null || break; sleep 0.1; done
+        wait_for 5 "the session to end" not kill -0 -- "-$session" 2>/dev/null || true
         kill -KILL -- "-$session" 2>/dev/null || true
     fi
     wait 2>/dev/null || true
@@ -58,7 +59,7 @@ if [ -d "$(dirname "$program")/../lib/vantrel" ]; then
     cp -r "$(dirname "$program")/../lib/vantrel" "$work/program/lib/"
 fi
 cp "$here/wayland_suite.py" "$here/sway-session.sh" "$here/sway.conf" "$here/../e2e/polling.py" \
-    "$here/../e2e/captioned.py" "$here/../e2e/running_program.py" \
+    "$here/../e2e/captioned.py" "$here/../e2e/running_program.py" "$here/../e2e/wait-for.sh" \
     "$work/suite/"
 
 # A sanitized program reports to files the user cannot write and reads suppressions it may not

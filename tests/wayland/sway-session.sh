@@ -3,6 +3,7 @@
 # and stops sway. Needs XDG_RUNTIME_DIR (owned by the caller, mode 700).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wait-for.sh"
 cd "$XDG_RUNTIME_DIR"
 # sway takes its IPC socket from SWAYSOCK when that does not exist yet.
 export SWAYSOCK=$XDG_RUNTIME_DIR/sway-ipc.sock
@@ -15,23 +16,18 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# sway answers on its IPC socket once its outputs are up; its Wayland socket is there by then.
+sway_answers_or_gone() {
+    ! kill -0 "${pids[0]}" 2>/dev/null && return 0
+    swaymsg -t get_outputs >/dev/null 2>&1 || return 1
+    for socket in "$XDG_RUNTIME_DIR"/wayland-*; do
+        [ -S "$socket" ] && display=${socket##*/} && return 0
+    done
+    return 1
+}
 display=
-for _ in $(seq 600); do
-    if ! kill -0 "${pids[0]}" 2>/dev/null; then
-        echo "sway exited at start:" >&2
-        cat "$XDG_RUNTIME_DIR/sway.log" >&2
-        exit 1
-    fi
-    if swaymsg -t get_outputs >/dev/null 2>&1; then
-        for socket in "$XDG_RUNTIME_DIR"/wayland-*; do
-            [ -S "$socket" ] && display=${socket##*/} && break
-        done
-        [ -n "$display" ] && break
-    fi
-    sleep 0.05
-done
-if [ -z "$display" ]; then
-    echo "sway did not answer within 30 s:" >&2
+if ! wait_for 30 "sway to answer" sway_answers_or_gone || [ -z "$display" ]; then
+    echo "sway did not start:" >&2
     cat "$XDG_RUNTIME_DIR/sway.log" >&2
     exit 1
 fi
@@ -48,11 +44,7 @@ has_keyboard() {
     inputs=$(swaymsg -t get_inputs 2>/dev/null) || return 1
     [[ $inputs == *'"type": "keyboard"'* ]]
 }
-for _ in $(seq 600); do has_keyboard && break; sleep 0.05; done
-if ! has_keyboard; then
-    echo "the session's keyboard did not come" >&2
-    exit 1
-fi
+wait_for 30 "the session's keyboard" has_keyboard
 
 status=0
 /usr/bin/python3 "$here/wayland_suite.py" "$@" || status=$?

@@ -2,6 +2,7 @@
 # Runs a command on a private Xvfb display with openbox managing the windows, so that focus,
 # activation and stacking behave as on a desktop. Ends only the processes it started.
 set -euo pipefail
+source "$(dirname "$0")/../e2e/wait-for.sh"
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
 pids=()
@@ -16,7 +17,8 @@ trap cleanup EXIT
 exec 3>"$runtime/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$runtime/xvfb.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do [ -s "$runtime/display" ] && break; sleep 0.05; done
+wait_for 30 "Xvfb to pick a display" test -s "$runtime/display" ||
+    { cat "$runtime/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$runtime/display")"
 # A session bus of the caller's (for the accessibility bus) is kept; otherwise none at all.
 export XDG_RUNTIME_DIR=$runtime DBUS_SESSION_BUS_ADDRESS=${DBUS_SESSION_BUS_ADDRESS:-disabled:}
@@ -31,19 +33,15 @@ unset QT_QPA_PLATFORM
 # handle events; a window mapped before that can be left unmapped for good.
 # It now and then exits at once, saying nothing (about one start in twenty here); it is started
 # again then, and the run stops if it never gets ready.
+openbox_ready_or_gone() { [ -e "$runtime/openbox-ready" ] || ! kill -0 "${pids[-1]}" 2>/dev/null; }
 start_openbox() {
     rm -f "$runtime/openbox-ready"
     openbox --startup "touch '$runtime/openbox-ready'" >"$runtime/openbox.log" 2>&1 &
     pids+=($!)
-    for _ in $(seq 400); do
-        [ -e "$runtime/openbox-ready" ] && return 0
-        if ! kill -0 "${pids[-1]}" 2>/dev/null; then
-            wait "${pids[-1]}" && status=0 || status=$?
-            echo "openbox exited at start (status $status); starting it again" >&2
-            return 1
-        fi
-        sleep 0.05
-    done
+    wait_for 20 "openbox to start" openbox_ready_or_gone || return 1
+    [ -e "$runtime/openbox-ready" ] && return 0
+    wait "${pids[-1]}" && status=0 || status=$?
+    echo "openbox exited at start (status $status); starting it again" >&2
     return 1
 }
 start_openbox || start_openbox || start_openbox || {

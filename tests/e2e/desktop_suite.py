@@ -16,9 +16,9 @@ import unittest
 
 import pyatspi
 
-from captioned import captioned_label
+from captioned import captioned_label, showing_windows, states
 from polling import wait_for_value, wait_until
-from running_program import GRADES, RunningProgram, main, states
+from running_program import GRADES, RunningProgram, main
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
 ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS", "")
@@ -143,13 +143,8 @@ class Program(RunningProgram):
 
     # What a screen reader sees
     def top_level(self, title, role="dialog"):
-        self.app.clear_cache()
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if (window is not None and window.name == title and window.getRoleName() == role
-                    and pyatspi.STATE_SHOWING in states(window)):
-                return window
-        return None
+        return next((window for window in showing_windows(self.app)
+                     if window.name == title and window.getRoleName() == role), None)
 
     def is_active(self, title, role="dialog"):
         window = self.top_level(title, role)
@@ -166,14 +161,11 @@ class Program(RunningProgram):
         return pyatspi.STATE_SHOWING in states(self.find(name, role))
 
     def buttons_down(self):
-        self.app.clear_cache()
         down = []
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is not None and pyatspi.STATE_SHOWING in states(window):
-                down += [button.name for button in pyatspi.findAllDescendants(
-                    window, lambda a: a.getRoleName() == "push button"
-                    and pyatspi.STATE_PRESSED in states(a))]
+        for window in showing_windows(self.app):
+            down += [button.name for button in pyatspi.findAllDescendants(
+                window, lambda a: a.getRoleName() == "push button"
+                and pyatspi.STATE_PRESSED in states(a))]
         return down
 
     def button(self, name):

@@ -8,17 +8,10 @@ import unittest
 
 import pyatspi
 
-from captioned import captioned_result
+from captioned import captioned_result, showing_windows, states
 from polling import wait_until
 
 GRADES = ["A+", "A", "B+", "B", "C+", "C", "D+", "D", "F", "IC"]
-
-
-def states(accessible):
-    try:
-        return accessible.getState().getStates()
-    except Exception:  # the object went away
-        return []
 
 
 class RunningProgram:
@@ -56,20 +49,10 @@ class RunningProgram:
 
     def windows(self):
         """The program's showing top-level windows as (role, name)."""
-        self.app.clear_cache()
-        shown = []
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is not None and pyatspi.STATE_SHOWING in states(window):
-                shown.append((window.getRoleName(), window.name))
-        return shown
+        return [(window.getRoleName(), window.name) for window in showing_windows(self.app)]
 
     def find(self, name, role=None, with_text=False):
-        self.app.clear_cache()
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is None or pyatspi.STATE_SHOWING not in states(window):
-                continue
+        for window in showing_windows(self.app):
             found = pyatspi.findDescendant(
                 window, lambda a: a.name == name and (role is None or a.getRoleName() == role)
                 and (not with_text or "Text" in pyatspi.listInterfaces(a)))
@@ -110,14 +93,8 @@ class RunningProgram:
         return window is not None and pyatspi.STATE_ACTIVE in states(window)
 
     def _alert_window(self):
-        self.app.clear_cache()
-        for i in range(self.app.childCount):
-            window = self.app.getChildAtIndex(i)
-            if window is None or window.getRoleName() != "alert":
-                continue
-            if pyatspi.STATE_SHOWING in states(window):
-                return window
-        return None
+        return next((window for window in showing_windows(self.app)
+                     if window.getRoleName() == "alert"), None)
 
     def boxes(self):
         return [self.text(grade + " students") for grade in GRADES]

@@ -16,7 +16,7 @@ import unittest
 
 import pyatspi
 
-from captioned import captioned_label, showing_windows, states
+from accessibility import captioned_label, showing_windows, states
 from polling import wait_for_value, wait_until
 from running_program import GRADES, RunningProgram, main
 

@@ -8,7 +8,7 @@ import unittest
 
 import pyatspi
 
-from captioned import captioned_result, showing_windows, states
+from accessibility import application_of, captioned_result, showing_windows, states
 from polling import wait_until
 
 GRADES = ["A+", "A", "B+", "B", "C+", "C", "D+", "D", "F", "IC"]
@@ -20,15 +20,7 @@ class RunningProgram:
     end_timeout = 5  # seconds it is given to end on SIGTERM before it is killed
 
     def _find_app(self):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            try:
-                if app is not None and app.get_process_id() == self.process.pid:
-                    return app
-            except Exception:
-                continue
-        return None
+        return application_of(self.process.pid)
 
     def running(self):
         return self.process.poll() is None

@@ -15,9 +15,8 @@ import threading
 import tty
 import unittest
 
-import pyatspi
-
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from accessibility import application_of  # noqa: E402
 from polling import wait_until  # noqa: E402
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
@@ -173,18 +172,6 @@ def tearDownModule():
     reader.end()
 
 
-def on_accessibility_bus(pid):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        try:
-            if app is not None and app.get_process_id() == pid:
-                return app
-        except Exception:  # an application that went away
-            continue
-    return None
-
-
 class OrcaTest(unittest.TestCase):
     def start(self):
         """Starts the program and waits until Orca has read its main window and the focused
@@ -196,7 +183,7 @@ class OrcaTest(unittest.TestCase):
                                         stderr=subprocess.DEVNULL)
         self.addCleanup(self.program.wait)
         self.addCleanup(self.program.terminate)
-        wait_until(lambda: on_accessibility_bus(self.program.pid),
+        wait_until(lambda: application_of(self.program.pid),
                    "the program on the accessibility bus", SLOW)
         self.main_window = wait_until(lambda: self.x_window("^Vantrel$"), "the main window", SLOW)
         # Qt tells of a window coming up only once it is on the accessibility bus, and openbox

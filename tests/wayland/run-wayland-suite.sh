@@ -59,7 +59,7 @@ if [ -d "$(dirname "$program")/../lib/vantrel" ]; then
     cp -r "$(dirname "$program")/../lib/vantrel" "$work/program/lib/"
 fi
 cp "$here/wayland_suite.py" "$here/sway-session.sh" "$here/sway.conf" "$here/../e2e/polling.py" \
-    "$here/../e2e/captioned.py" "$here/../e2e/running_program.py" "$here/../e2e/wait-for.sh" \
+    "$here/../e2e/accessibility.py" "$here/../e2e/running_program.py" "$here/../e2e/wait-for.sh" \
     "$work/suite/"
 
 # A sanitized program reports to files the user cannot write and reads suppressions it may not

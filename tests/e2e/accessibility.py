@@ -1,7 +1,20 @@
-"""Reading the program's windows as a screen reader does, and a result by the caption that
-labels it."""
+"""Reading the program as a screen reader does, on the accessibility bus: its application, its
+windows on screen, and a result by the caption that labels it."""
 
 import pyatspi
+
+
+def application_of(pid):
+    """The application on the accessibility bus that the process runs, or None."""
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        try:
+            if app is not None and app.get_process_id() == pid:
+                return app
+        except Exception:  # an application that went away
+            continue
+    return None
 
 
 def states(accessible):

@@ -58,9 +58,9 @@ cp "$program" "$work/program/bin/"
 if [ -d "$(dirname "$program")/../lib/vantrel" ]; then
     cp -r "$(dirname "$program")/../lib/vantrel" "$work/program/lib/"
 fi
-cp "$here/wayland_suite.py" "$here/sway-session.sh" "$here/sway.conf" "$here/../e2e/polling.py" \
-    "$here/../e2e/accessibility.py" "$here/../e2e/running_program.py" "$here/../e2e/wait-for.sh" \
-    "$work/suite/"
+# The suite reads the program with the helpers the X11 suites use.
+cp "$here/wayland_suite.py" "$here/sway-session.sh" "$here/sway.conf" "$here"/../e2e/*.py \
+    "$here/../e2e/wait-for.sh" "$work/suite/"
 
 # A sanitized program reports to files the user cannot write and reads suppressions it may not
 # reach: it gets its own of both here, and its reports go back where they were wanted. Leaks of

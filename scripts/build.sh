@@ -1,6 +1,13 @@
 #!/usr/bin/env bash
-# Configures and builds Vantrel and its tests in build/.
+# Configures and builds Vantrel in build/: with its tests (the default), or the program alone
+# ("program"), which needs only what `install-deps.sh run` installs.
+# Usage: scripts/build.sh [program|all]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+case "${1:-all}" in
+    all) testing=ON ;;
+    program) testing=OFF ;;
+    *) echo "usage: $0 [program|all]" >&2; exit 2 ;;
+esac
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$testing >/dev/null
 cmake --build build -j "$(nproc)"

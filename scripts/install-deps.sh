@@ -4,12 +4,14 @@
 set -euo pipefail
 
 build_packages=(cmake g++ make qt6-base-dev libgl-dev libxcb1-dev libcups2-dev fonts-liberation)
-run_packages=(qt6-qpa-plugins)
+# The X11 and Wayland platform plugins.
+run_packages=(qt6-qpa-plugins qt6-wayland)
 test_packages=(libgtest-dev libqt6test6 xvfb xauth xdotool x11-utils x11-xserver-utils openbox
     imagemagick cups printer-driver-cups-pdf poppler-utils dbus dbus-x11 at-spi2-core
-    python3-pyatspi desktop-file-utils appstream appstream-compose python3-yaml dpkg-dev clang libclang-rt-14-dev libbenchmark-dev
+    python3-pyatspi desktop-file-utils appstream appstream-compose python3-yaml dpkg-dev
+    clang libclang-rt-14-dev libbenchmark-dev fonts-dejavu-core
     g++-mingw-w64-x86-64-posix wine64 ninja-build xz-utils wixl msitools tesseract-ocr
-    sway wtype grim qt6-wayland)
+    sway wtype grim)
 
 bench_packages=(hyperfine time)
 # A screen reader for the tests, without what it recommends (a whole desktop's worth).

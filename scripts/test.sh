@@ -19,8 +19,10 @@ cmake --build build-sanitize -j "$jobs"
 logs=$PWD/build-sanitize/sanitizer-logs
 rm -rf "$logs"
 mkdir -p "$logs"
-# Reports go to files, so that those of programs the tests start are seen too.
-export ASAN_OPTIONS="log_path=$logs/asan:detect_leaks=1"
+# Reports go to files, so that those of programs the tests start are seen too. Every allocation
+# is unwound in full, through the system libraries built without frame pointers, so that a leak
+# report names the library it comes from and only the suppressions' system libraries match.
+export ASAN_OPTIONS="log_path=$logs/asan:detect_leaks=1:fast_unwind_on_malloc=0"
 export UBSAN_OPTIONS="log_path=$logs/ubsan:print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
 status=0

@@ -26,7 +26,11 @@ class RunningProgram:
         return self.process.poll() is None
 
     def wait_for_exit(self):
+        """Waits for the program to end by itself, as it does on Exit, and checks that it ended
+        well: a sanitized program that finds a leak or another fault on the way out ends with 1."""
         wait_until(lambda: not self.running(), "the program to end")
+        if self.process.returncode != 0:
+            raise AssertionError(f"the program ended with status {self.process.returncode}")
 
     def end(self):
         if self.running():

@@ -63,14 +63,10 @@ cp "$here/wayland_suite.py" "$here/sway-session.sh" "$here/sway.conf" "$here"/..
     "$here/../e2e/wait-for.sh" "$work/suite/"
 
 # A sanitized program reports to files the user cannot write and reads suppressions it may not
-# reach: it gets its own of both here, and its reports go back where they were wanted. Leaks of
-# Qt's wayland plugin are added to the suppressions given.
-cp "$here/lsan.supp" "$work/suite/lsan.supp"
+# reach: it gets its own of both here, and its reports go back where they were wanted.
 sanitizer_env=()
 for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
     value=${!name:-}
-    [ "$name" = LSAN_OPTIONS ] && [[ ":$value" != *:suppressions=* ]] &&
-        value="${value:+$value:}suppressions=$work/suite/lsan.supp"
     [ -n "$value" ] || continue
     IFS=: read -ra fields <<<"$value"
     for i in "${!fields[@]}"; do
@@ -79,16 +75,9 @@ for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
                 wanted=${fields[i]#log_path=}
                 log_dirs+=("$(basename "$wanted")=$(dirname "$wanted")")
                 fields[i]="log_path=$work/sanitizer-logs/$(basename "$wanted")" ;;
-            suppressions="$work"/*) ;;
             suppressions=*)
-                given=${fields[i]#suppressions=}
-                if [ "$name" = LSAN_OPTIONS ]; then
-                    cat "$given" >>"$work/suite/lsan.supp"
-                    fields[i]="suppressions=$work/suite/lsan.supp"
-                else
-                    cp "$given" "$work/suite/$name.supp"
-                    fields[i]="suppressions=$work/suite/$name.supp"
-                fi ;;
+                cp "${fields[i]#suppressions=}" "$work/suite/$name.supp"
+                fields[i]="suppressions=$work/suite/$name.supp" ;;
         esac
     done
     sanitizer_env+=("$name=$(IFS=:; echo "${fields[*]}")")

@@ -4,7 +4,7 @@
 # cross-compiled with MinGW-w64 into a cache folder outside the tree. A Qt already there is
 # used only when its stamp (Qt version, compiler, patch, toolchain and options) matches and it
 # is complete; anything else there is removed and built again, never half-used.
-# Prints the Qt's folder as its last line. Takes about 30 minutes on two cores.
+# Prints the Qt's folder as its last line. Takes about 20 minutes on two cores.
 # Cache folder: $VANTREL_QT_CACHE, or ~/.cache/vantrel.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -38,7 +38,7 @@ if complete; then
     exit 0
 fi
 
-echo "Building Qt $qt_version for Windows into $prefix (about 30 minutes)" >&2
+echo "Building Qt $qt_version for Windows into $prefix (about 20 minutes)" >&2
 started=$SECONDS
 rm -rf "$prefix"
 mkdir -p "$prefix" "$cache"

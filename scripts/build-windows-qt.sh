@@ -1,23 +1,34 @@
 #!/usr/bin/env bash
 # Builds the static Qt for 64-bit Windows that vantrel.exe links against: qtbase from Debian's
-# own source package (the same version as the host Qt, whose moc, rcc and uic it uses), patched,
-# cross-compiled with MinGW-w64 into a cache folder outside the tree. A Qt already there is
+# own source package (the same version as the host Qt, whose moc, rcc and uic it uses), patched
+# with the fixes for that version, cross-compiled with MinGW-w64 into a cache folder outside the
+# tree. A Qt already there is
 # used only when its stamp (Qt version, compiler, patch, toolchain and options) matches and it
 # is complete; anything else there is removed and built again, never half-used.
 # Prints the Qt's folder as its last line. Takes about 20 minutes on two cores.
 # Cache folder: $VANTREL_QT_CACHE, or ~/.cache/vantrel.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-patch_file=$here/windows/qtbase-6.4.2-mingw-static.patch
 toolchain=$here/windows/mingw-x86_64.cmake
 cache=${VANTREL_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vantrel}
 
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+upstream_version=${qt_version%%+*}
+patch_file=$here/windows/qtbase-$upstream_version-mingw-static.patch
+[ -f "$patch_file" ] || {
+    echo "No fixes for building Qt $upstream_version for Windows: $patch_file is missing" >&2
+    exit 1
+}
 prefix=$cache/qt-$qt_version-mingw-x86_64-static
 options=(-release -static -static-runtime -qt-host-path /usr -nomake tests -nomake examples
     -no-feature-sql -no-feature-network -no-feature-xml -no-feature-testlib
     -no-feature-concurrent -no-dbus -no-opengl -no-feature-vulkan -no-icu
     -no-feature-direct2d -qt-zlib -qt-libpng -no-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre)
+# From Qt 6.8 on, configure writes a software bill of materials, which reads the attribution
+# files of code that Debian's source leaves out.
+if dpkg --compare-versions "$upstream_version" ge 6.8; then
+    options+=(-no-sbom)
+fi
 stamp=$(
     echo "qtbase $qt_version"
     echo "compiler $(x86_64-w64-mingw32-g++-posix -dumpfullversion)"
@@ -48,14 +59,15 @@ work=$(mktemp -d "$cache/qt-build.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-# apt-get source needs the source index of the machine's Debian mirror.
+# apt-get source needs the source index of the machine's own Debian release and mirror.
 if ! apt-get source --download-only "qt6-base=$qt_version" >/dev/null 2>&1; then
     sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     mirror=$(awk '/^URIs:/ { print $2; exit }' /etc/apt/sources.list.d/debian.sources \
         2>/dev/null || true)
-    printf 'Types: deb-src\nURIs: %s\nSuites: bookworm\nComponents: main\nSigned-By: %s\n' \
-        "${mirror:-http://deb.debian.org/debian}" \
+    release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: %s\n' \
+        "${mirror:-http://deb.debian.org/debian}" "$release" \
         /usr/share/keyrings/debian-archive-keyring.gpg |
         "${sudo[@]}" tee /etc/apt/sources.list.d/vantrel-qt-source.sources >/dev/null
     "${sudo[@]}" apt-get update -qq

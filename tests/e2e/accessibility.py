@@ -2,6 +2,7 @@
 windows on screen, and a result by the caption that labels it."""
 
 import pyatspi
+from gi.repository import Atspi
 
 
 def application_of(pid):
@@ -15,6 +16,29 @@ def application_of(pid):
         except Exception:  # an application that went away
             continue
     return None
+
+
+# Roles by the names of pyatspi's constants ("push button" for ROLE_PUSH_BUTTON), which every
+# release keeps. AT-SPI's own names for roles changed: a push button is a "button" from
+# at-spi2-core 2.5x on, in its role names and in the nicks of its role enumeration alike.
+ROLE_NAMES = {int(value): name[len("ROLE_"):].lower().replace("_", " ")
+              for name, value in vars(pyatspi).items()
+              if name.startswith("ROLE_") and isinstance(value, int)}
+
+
+def role_of(accessible):
+    """The object's role by the name the suites use ("push button", "dialog", "label")."""
+    try:
+        return ROLE_NAMES.get(int(accessible.getRole()))
+    except Exception:  # the object went away
+        return None
+
+
+def spoken_role(name):
+    """What this system's AT-SPI calls the role of that name (as role_of gives it), as a screen
+    reader says it: "push button" is "button" from at-spi2-core 2.5x on."""
+    role = getattr(pyatspi, "ROLE_" + name.upper().replace(" ", "_"))
+    return Atspi.role_get_name(Atspi.Role(int(role)))
 
 
 def states(accessible):

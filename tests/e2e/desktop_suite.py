@@ -16,7 +16,7 @@ import unittest
 
 import pyatspi
 
-from accessibility import captioned_label, showing_windows, states
+from accessibility import captioned_label, role_of, showing_windows, states
 from polling import wait_for_value, wait_until
 from running_program import GRADES, RunningProgram, main
 
@@ -144,7 +144,7 @@ class Program(RunningProgram):
     # What a screen reader sees
     def top_level(self, title, role="dialog"):
         return next((window for window in showing_windows(self.app)
-                     if window.name == title and window.getRoleName() == role), None)
+                     if window.name == title and role_of(window) == role), None)
 
     def is_active(self, title, role="dialog"):
         window = self.top_level(title, role)
@@ -164,7 +164,7 @@ class Program(RunningProgram):
         down = []
         for window in showing_windows(self.app):
             down += [button.name for button in pyatspi.findAllDescendants(
-                window, lambda a: a.getRoleName() == "push button"
+                window, lambda a: role_of(a) == "push button"
                 and pyatspi.STATE_PRESSED in states(a))]
         return down
 

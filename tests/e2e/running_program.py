@@ -8,7 +8,7 @@ import unittest
 
 import pyatspi
 
-from accessibility import application_of, captioned_result, showing_windows, states
+from accessibility import application_of, captioned_result, role_of, showing_windows, states
 from polling import wait_until
 
 GRADES = ["A+", "A", "B+", "B", "C+", "C", "D+", "D", "F", "IC"]
@@ -45,12 +45,12 @@ class RunningProgram:
 
     def windows(self):
         """The program's showing top-level windows as (role, name)."""
-        return [(window.getRoleName(), window.name) for window in showing_windows(self.app)]
+        return [(role_of(window), window.name) for window in showing_windows(self.app)]
 
     def find(self, name, role=None, with_text=False):
         for window in showing_windows(self.app):
             found = pyatspi.findDescendant(
-                window, lambda a: a.name == name and (role is None or a.getRoleName() == role)
+                window, lambda a: a.name == name and (role is None or role_of(a) == role)
                 and (not with_text or "Text" in pyatspi.listInterfaces(a)))
             if found is not None:
                 return found
@@ -81,7 +81,7 @@ class RunningProgram:
         if window is None:
             return None
         label = pyatspi.findDescendant(
-            window, lambda a: a.getRoleName() == "label" and a.name not in ("", None))
+            window, lambda a: role_of(a) == "label" and a.name not in ("", None))
         return window.name, label.name if label is not None else ""
 
     def alert_active(self):
@@ -90,7 +90,7 @@ class RunningProgram:
 
     def _alert_window(self):
         return next((window for window in showing_windows(self.app)
-                     if window.getRoleName() == "alert"), None)
+                     if role_of(window) == "alert"), None)
 
     def boxes(self):
         return [self.text(grade + " students") for grade in GRADES]

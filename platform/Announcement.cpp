@@ -31,12 +31,12 @@ QList<QLabel*> LabelsInReadingOrder(const QWidget* area) {
     return labels;
 }
 
-// A message for screen readers, heard through an accessible object of its own. It has no
-// widget, so nothing shows; its accessible parent is the application, not the window, so that a
-// screen reader reads it alone, as a desktop notification, rather than after the whole window.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Before Qt 6.8 there is no announcement event: a message for screen readers is heard through
+// an accessible object of its own. It has no widget, so nothing shows; its accessible parent is
+// the application, not the window, so that a screen reader reads it alone, as a desktop
+// notification, rather than after the whole window.
 class Notice : public QObject {
-    Q_OBJECT
-
   public:
     using QObject::QObject;
     QString message;
@@ -61,11 +61,12 @@ class NoticeAccessible : public QAccessibleObject {
 };
 
 QAccessibleInterface* MakeAccessible(const QString&, QObject* object) {
-    if (auto* notice = qobject_cast<Notice*>(object)) {
+    if (auto* notice = dynamic_cast<Notice*>(object)) {
         return new NoticeAccessible(notice);
     }
     return nullptr;
 }
+#endif
 
 }  // namespace
 
@@ -111,12 +112,20 @@ void DescribeWindow(QWidget* window, const QWidget* area) {
 }
 
 void Announce(QWidget* window, const QString& message) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt's own announcement, which every accessibility layer passes on; said at once, over
+    // whatever the reader was saying about the typing.
+    QAccessibleAnnouncementEvent announcement(window, message);
+    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Assertive);
+    QAccessible::updateAccessibility(&announcement);
+#else
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(MakeAccessible);
         return true;
     }();
     (void)factoryInstalled;
-    auto* notice = window->findChild<Notice*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* notice = dynamic_cast<Notice*>(
+        window->findChild<QObject*>(QStringLiteral("announcement"), Qt::FindDirectChildrenOnly));
     if (notice == nullptr) {
         notice = new Notice(window);
         notice->setObjectName(QStringLiteral("announcement"));
@@ -127,8 +136,7 @@ void Announce(QWidget* window, const QString& message) {
     QAccessible::updateAccessibility(&named);
     QAccessibleEvent shown(notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+#endif
 }
 
 }  // namespace platform
-
-#include "Announcement.moc"

@@ -15,8 +15,9 @@ QString ReadWithCaption(const QLabel* label);
 void DescribeWindow(QWidget* window, const QWidget* area);
 
 // Has screen readers say the message now, leaving the focus where it is and the screen as it is.
-// Heard where the accessibility layer passes a shown notification on (AT-SPI: Orca); Qt 6.4's
-// layer for Windows (UI Automation) passes neither event on, so Narrator and NVDA hear nothing.
+// From Qt 6.8 on, through Qt's announcement event, which AT-SPI and UI Automation pass on. Before,
+// through a notification object that shows, which AT-SPI passes on (Orca speaks it) and Qt 6.4's
+// UI Automation layer does not, so Narrator and NVDA hear nothing there.
 void Announce(QWidget* window, const QString& message);
 
 }  // namespace platform

@@ -217,10 +217,6 @@ class OrcaTest(unittest.TestCase):
         mark = reader.mark()
         keys("Escape")
         self.back_to_main_window()
-        # Orca 48 takes the focus back into the box silently when it handles the Esc after the
-        # window came back; a step away and back has it say the box whatever came first.
-        reader.wait_for(mark, lambda said: said.startswith("Vantrel dialog"), "the main window")
-        keys("Tab", "shift+Tab")
         reader.wait_for_text(mark, "A+ students text.")
         return mark
 

@@ -2,9 +2,9 @@
 # Builds the static Qt for 64-bit Windows that vantrel.exe links against: qtbase from Debian's
 # own source package (the same version as the host Qt, whose moc, rcc and uic it uses), patched
 # with the fixes for that version, cross-compiled with MinGW-w64 into a cache folder outside the
-# tree. A Qt already there is
-# used only when its stamp (Qt version, compiler, patch, toolchain and options) matches and it
-# is complete; anything else there is removed and built again, never half-used.
+# tree. A Qt already there is used only when its stamp (Qt version, compiler, patch, toolchain
+# and options) matches and it is complete; anything else there is removed and built again, never
+# half-used.
 # Prints the Qt's folder as its last line. Takes about 20 minutes on two cores.
 # Cache folder: $VANTREL_QT_CACHE, or ~/.cache/vantrel.
 set -euo pipefail

@@ -1,8 +1,8 @@
 """What a real screen reader, Orca, says while a person uses Vantrel with the keyboard.
 
 Orca runs with its speech on but no speech server to reach, so it says nothing aloud and writes
-every utterance to its debug log as SPEECH OUTPUT lines; the tests wait for those. Run by run-suite.sh, which provides
-the session bus, the X server and the window manager.
+every utterance to its debug log as SPEECH OUTPUT lines; the tests wait for those. Run by
+run-suite.sh, which provides the session bus, the X server and the window manager.
 Environment: VANTREL_PROGRAM (the executable), VANTREL_ARTIFACTS (a folder for orca.log).
 """
 

@@ -4,8 +4,12 @@ namespace platform {
 
 #ifdef _WIN32
 
-// Windows has the faces the program names.
-void InstallFontSubstitutes() {}
+// The classic dialog face is a bitmap face in a few fixed sizes: on a screen finer than 96 dots
+// per inch its text is set larger than the boxes sized for it. Microsoft Sans Serif, which every
+// Windows since 2000 has, is its scalable twin with the same widths.
+void InstallFontSubstitutes() {
+    QFont::insertSubstitution(kDialogFontFamily, QStringLiteral("Microsoft Sans Serif"));
+}
 
 #else
 

@@ -64,6 +64,7 @@ QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, c
 frmMain::frmMain(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    platform::DescribeWindow(this, QStringLiteral("clientArea"));
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(identity::kTitle));
     setWindowIcon(platform::AppIcon());
@@ -81,7 +82,6 @@ frmMain::frmMain(QWidget* parent)
     SetTabOrder();
     platform::SetCancelButton(this, CmdClear);
     setFixedSize(clientArea->width(), menuBar->height() + clientArea->height());
-    platform::DescribeWindow(this, clientArea);
     columns.front().box->setFocus();
 }
 

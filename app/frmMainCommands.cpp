@@ -58,7 +58,6 @@ void frmMain::cmdcalculate_Click() {
             columns[i].box->setText(QStringLiteral("0"));
         }
     }
-    platform::DescribeWindow(this, clientArea);
     // The focus stays in the box, so a screen reader would otherwise say nothing of the result.
     platform::Announce(this, platform::ReadWithCaption(Capresult) + QStringLiteral(", ") +
                                  platform::ReadWithCaption(capStudents));
@@ -74,7 +73,6 @@ void frmMain::ResetWindow(bool keepTotal) {
         capStudents->clear();
     }
     cmdcalculate->setText(QStringLiteral("Calculate"));
-    platform::DescribeWindow(this, clientArea);
     columns.front().box->setFocus();
 }
 

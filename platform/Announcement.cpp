@@ -1,7 +1,9 @@
 #include "platform/Announcement.h"
 
 #include <QAccessibleObject>
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QSet>
 #include <algorithm>
@@ -29,6 +31,65 @@ QList<QLabel*> LabelsInReadingOrder(const QWidget* area) {
     std::stable_sort(labels.begin(), labels.end(),
                      [&](const QLabel* a, const QLabel* b) { return place(a) < place(b); });
     return labels;
+}
+
+// What the labels in the area show, in reading order, each caption with the label it captions.
+QString Describe(const QWidget* window, const QWidget* area) {
+    const QList<QLabel*> labels = LabelsInReadingOrder(area);
+    QSet<const QWidget*> captioned;
+    for (const QLabel* label : labels) {
+        captioned.insert(label->buddy());
+    }
+    QStringList rows;
+    QStringList row;
+    int rowTop = 0;
+    for (const QLabel* label : labels) {
+        // A captioned label is read with its caption; a heading that repeats the title is left
+        // to the title, which screen readers say first.
+        if (captioned.contains(label) || label->text().isEmpty() ||
+            label->text() == window->windowTitle()) {
+            continue;
+        }
+        const int top = label->mapTo(area, QPoint(0, 0)).y();
+        if (!row.isEmpty() && top != rowTop) {
+            rows.append(row.join(QLatin1String(", ")));
+            row.clear();
+        }
+        rowTop = top;
+        row.append(Captioned(label));
+    }
+    if (!row.isEmpty()) {
+        rows.append(row.join(QLatin1String(", ")));
+    }
+    return rows.join(QLatin1String(". "));
+}
+
+constexpr char kDescribedAreaProperty[] = "describedArea";
+
+// A dialog described by what its area shows at the moment a reader asks. Nothing tells readers
+// of a change: Orca 48 would say the whole description whenever a result changes, while the
+// focus is in a box of the window.
+class DescribedWindowAccessible : public QAccessibleWidget {
+  public:
+    explicit DescribedWindowAccessible(QWidget* window)
+        : QAccessibleWidget(window, QAccessible::Dialog) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind != QAccessible::Description) {
+            return QAccessibleWidget::text(kind);
+        }
+        const QString areaName = widget()->property(kDescribedAreaProperty).toString();
+        const auto* area = widget()->findChild<const QWidget*>(areaName);
+        return area != nullptr ? Describe(widget(), area) : QString();
+    }
+};
+
+QAccessibleInterface* MakeDescribedWindowAccessible(const QString&, QObject* object) {
+    auto* window = qobject_cast<QDialog*>(object);
+    if (window == nullptr || !window->property(kDescribedAreaProperty).isValid()) {
+        return nullptr;
+    }
+    return new DescribedWindowAccessible(window);
 }
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
@@ -81,34 +142,13 @@ QString ReadWithCaption(const QLabel* label) {
     return label->text();
 }
 
-void DescribeWindow(QWidget* window, const QWidget* area) {
-    const QList<QLabel*> labels = LabelsInReadingOrder(area);
-    QSet<const QWidget*> captioned;
-    for (const QLabel* label : labels) {
-        captioned.insert(label->buddy());
-    }
-    QStringList rows;
-    QStringList row;
-    int rowTop = 0;
-    for (const QLabel* label : labels) {
-        // A captioned label is read with its caption; a heading that repeats the title is left
-        // to the title, which screen readers say first.
-        if (captioned.contains(label) || label->text().isEmpty() ||
-            label->text() == window->windowTitle()) {
-            continue;
-        }
-        const int top = label->mapTo(area, QPoint(0, 0)).y();
-        if (!row.isEmpty() && top != rowTop) {
-            rows.append(row.join(QLatin1String(", ")));
-            row.clear();
-        }
-        rowTop = top;
-        row.append(Captioned(label));
-    }
-    if (!row.isEmpty()) {
-        rows.append(row.join(QLatin1String(", ")));
-    }
-    window->setAccessibleDescription(rows.join(QLatin1String(". ")));
+void DescribeWindow(QDialog* window, const QString& areaName) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(MakeDescribedWindowAccessible);
+        return true;
+    }();
+    (void)factoryInstalled;
+    window->setProperty(kDescribedAreaProperty, areaName);
 }
 
 void Announce(QWidget* window, const QString& message) {

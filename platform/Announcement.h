@@ -1,5 +1,6 @@
 #pragma once
 
+class QDialog;
 class QLabel;
 class QString;
 class QWidget;
@@ -10,9 +11,12 @@ namespace platform {
 // A label read after its caption, the label whose buddy it is: "GPA is 2.75".
 QString ReadWithCaption(const QLabel* label);
 
-// Gives the window, as its accessible description, what the labels in its area show, in reading
-// order, each caption with the label it captions. Screen readers say it when the window comes up.
-void DescribeWindow(QWidget* window, const QWidget* area);
+// Gives the window, as its accessible description, what the labels in its area (its child of
+// that name) show at the moment a reader asks, in reading order, each caption with the label it
+// captions. Screen readers say it when the window comes up; a change is not told as it happens.
+// Called first thing in the window's constructor: the window's title already makes Qt ask about
+// the window, and Qt keeps the answer for the window's life.
+void DescribeWindow(QDialog* window, const QString& areaName);
 
 // Has screen readers say the message now, leaving the focus where it is and the screen as it is.
 // From Qt 6.8 on, through Qt's announcement event, which AT-SPI and UI Automation pass on. Before,

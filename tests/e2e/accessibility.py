@@ -1,5 +1,5 @@
 """Reading the program as a screen reader does, on the accessibility bus: its application, its
-windows on screen, and a result by the caption that labels it."""
+windows on screen, a result by the caption that labels it, and a button pressed by its name."""
 
 import pyatspi
 from gi.repository import Atspi
@@ -71,3 +71,16 @@ def captioned_result(app, caption):
     """The text that the label captioned so shows."""
     text = captioned_label(app, caption).queryText()
     return text.getText(0, text.characterCount)
+
+
+def press_button(app, window_name, button_name):
+    """Presses the button in the showing window through its accessible action, as a screen
+    reader's command would, with no key."""
+    for window in showing_windows(app):
+        if window.name == window_name:
+            button = pyatspi.findDescendant(window, lambda a: a.name == button_name
+                                            and role_of(a) == "push button")
+            if button is not None:
+                button.queryAction().doAction(0)
+                return
+    raise AssertionError("no button %r in a window %r on screen" % (button_name, window_name))

@@ -16,7 +16,7 @@ import tty
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from accessibility import application_of, spoken_role  # noqa: E402
+from accessibility import application_of, press_button, spoken_role  # noqa: E402
 from polling import wait_until  # noqa: E402
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
@@ -31,10 +31,12 @@ NO_SPEECH_SERVER = {"SPEECHD_ADDRESS": "unix_socket:/nonexistent/speechd.sock",
                     "SPEECHD_CMD": "/nonexistent/speech-dispatcher"}
 # The last line Orca writes before it starts handling events: Orca 43, then Orca 48.
 READY = ("ORCA: Startup complete", "ORCA: Starting Atspi main event loop")
-BUTTON = spoken_role("push button")  # "push button", or "button" on newer systems
 # The result after Calculate, as a notification object says it ("notification GPA is ...", a
 # program built with Qt 6.4) or as an announcement ("GPA is ...", Qt 6.8 and later).
 RESULT = re.compile(r"^(notification )?(GPA is [0-9.]+, Total Students [0-9]+)\.?$")
+# Orca 48 writes where its focus is, and every 2 s that it forgets what it has generated.
+FOCUS = re.compile(r"FOCUS MANAGER: Locus of focus is \[([a-z ]+): '(.*)'\]")
+CACHE_CLEARED = "GENERATOR: Clearing cache."
 
 CREDIT = "With the complements of Ketharin."
 EMPTY_WINDOW = ("Vantrel dialog A+, A, B+, B, C+, C, D+, D, F, IC. Total Students. GPA is. "
@@ -47,6 +49,19 @@ def same(said, text):
     return said.rstrip(".") == text.rstrip(".")
 
 
+def window_reading(said):
+    """What Orca said as a window came up, with the window's description once. Orca 48 says it
+    twice when it comes to the window from a control of another window (here, the About window's
+    OK pressed): it takes the description for the window's text, then says it as its description,
+    which it leaves out only when it was on the window itself before."""
+    said = said.rstrip(".")
+    _, _, description = said.partition(" dialog ")
+    half = len(description) // 2
+    if description and description[:half].strip() == description[half:].strip():
+        return said[:len(said) - half - 1].rstrip()
+    return said
+
+
 def keys(*names):
     subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
 
@@ -57,6 +72,8 @@ class ScreenReader:
     def __init__(self):
         self._lock = threading.Lock()
         self._utterances = []
+        self._focus = []  # (utterances said by then, role, name)
+        self._caches_cleared = 0
         self._started = False
         self._log = open(os.path.join(ARTIFACTS, "orca.log"), "wb")
         self._prefs = tempfile.mkdtemp()  # Orca's defaults, not this user's settings
@@ -109,6 +126,12 @@ class ScreenReader:
                     found = SPEECH.search(text)
                     if found:
                         self._utterances.append(found.group(1))
+                    focus = FOCUS.search(text)
+                    if focus:
+                        self._focus.append((len(self._utterances), focus.group(1),
+                                            focus.group(2)))
+                    if CACHE_CLEARED in text:
+                        self._caches_cleared += 1
         os.close(master)
 
     def note(self, text):
@@ -154,6 +177,35 @@ class ScreenReader:
         """The results of calculations that Orca said from mark up to end."""
         return [found.group(2) for found in map(RESULT.match, self.said_since(mark)[:end - mark])
                 if found is not None]
+
+    def wait_for_focus(self, mark, role, name):
+        """Waits until, after mark, Orca says the control, or takes its focus to it without a
+        word: Orca 48 does that when a key comes while its focus is still on a window."""
+        spoken = spoken_role(role)
+
+        def focused():
+            with self._lock:
+                return any(at >= mark and (said_role, said_name) == (spoken, name)
+                           for at, said_role, said_name in self._focus)
+
+        try:
+            wait_until(lambda: focused() or any(same(said, "%s %s." % (name, spoken))
+                                                 for said in self.said_since(mark)),
+                       repr(name), SPOKEN)
+        except AssertionError:
+            raise AssertionError("Orca did not go to %r; it said %r" % (name,
+                                                                       self.said_since(mark)))
+
+    def wait_until_it_forgets(self):
+        """Waits until Orca forgets what it generated so far, where it keeps it for a while.
+        Orca 48 keeps it by the object's hash, which the next object may take over, and forgets
+        it every 2 s from a thread of its own: until then it would read a window as it was; and
+        when it forgets in the middle of a reading, it says a window's description twice. So the
+        key that makes it read comes just after it forgets."""
+        with self._lock:
+            cleared = self._caches_cleared
+        if cleared:
+            wait_until(lambda: self._caches_cleared > cleared, "Orca to forget", SPOKEN)
 
     def wait_for_texts(self, mark, texts):
         """Waits until Orca says, after mark, these utterances in this order (Orca may echo a key
@@ -212,12 +264,17 @@ class OrcaTest(unittest.TestCase):
         # Qt tells of a window coming up only once it is on the accessibility bus, and openbox
         # may have brought the window up before that; so it comes up again, after About.
         subprocess.run(["xdotool", "windowactivate", "--sync", self.main_window], check=True)
-        keys("F6")
-        wait_until(lambda: self.x_window("^About Vantrel$"), "the About window", SLOW)
+        reader.wait_until_it_forgets()
         mark = reader.mark()
-        keys("Escape")
+        keys("F6")
+        self.wait_for_about(mark)
+        closing = reader.mark()
+        # OK is pressed through its accessible action, not with Esc: Orca 48 may handle a key
+        # after the program, and when Esc has already closed About by then, it keeps its focus
+        # on the window that went and says nothing of the main window.
+        press_button(application_of(self.program.pid), "About Vantrel", "OK")
         self.back_to_main_window()
-        reader.wait_for_text(mark, "A+ students text.")
+        reader.wait_for_focus(closing, "text", "A+ students")
         return mark
 
     def x_window(self, title_pattern):
@@ -226,21 +283,31 @@ class OrcaTest(unittest.TestCase):
                              capture_output=True, text=True).stdout.split()
         return out[0] if out else None
 
+    def wait_for_about(self, mark):
+        """Waits until Orca has read the About window, from its title to its OK button; returns
+        what it said of the window."""
+        place, said = reader.wait_for(mark, lambda said: said.startswith("About Vantrel dialog"),
+                                      "the About window")
+        reader.wait_for_focus(place, "push button", "OK")
+        return said
+
     def back_to_main_window(self):
         """Brings the main window to the front, if closing another window did not."""
         subprocess.run(["xdotool", "windowactivate", "--sync", self.main_window], check=True)
 
     def assertWarned(self, mark, text):
         """Checks that Orca said, after mark, the warning with its text once, then its button."""
-        place = reader.wait_for_texts(mark, ["alert Warning.", text, "OK %s." % BUTTON])
-        said = reader.said_since(mark)[:place - mark]
+        place = reader.wait_for_texts(mark, ["alert Warning.", text])
+        reader.wait_for_focus(place, "push button", "OK")
+        said = reader.said_since(mark)
         self.assertEqual(sum(same(utterance, text) for utterance in said), 1, said)
 
     def assertAnnounced(self, mark, text):
         """Checks what Orca said first, after mark, as the main window came up."""
-        said = reader.wait_for(mark, lambda said: said.startswith("Vantrel dialog"),
-                               "the main window's announcement")[1]
-        self.assertEqual(said.rstrip("."), text.rstrip("."))
+        place, said = reader.wait_for(mark, lambda said: said.startswith("Vantrel dialog"),
+                                      "the main window's announcement")
+        self.assertEqual(window_reading(said), text.rstrip("."))
+        return place
 
 
 class ScreenReaderTest(OrcaTest):
@@ -249,9 +316,10 @@ class ScreenReaderTest(OrcaTest):
         self.assertAnnounced(mark, EMPTY_WINDOW)
 
     def test_focus_into_a_box_says_what_to_enter(self):
-        mark = self.start()
-        place, _ = reader.wait_for_text(mark, "A+ students text.")
-        reader.wait_for_text(place, "Enter the number of A+ students.")
+        self.start()
+        # Orca 48 keeps what it generated for an object by the object's hash, which the next
+        # object may take over: the A box would be read with the A+ box's description.
+        reader.wait_until_it_forgets()
         mark = reader.mark()
         keys("Tab")
         place, _ = reader.wait_for_text(mark, "A students text.")
@@ -259,14 +327,16 @@ class ScreenReaderTest(OrcaTest):
 
     def test_a_refused_key_brings_the_warning(self):
         self.start()
+        reader.wait_until_it_forgets()
         mark = reader.mark()
         keys("x")
         self.assertWarned(mark, "Invalid Entry.")
+        reader.wait_until_it_forgets()
         mark = reader.mark()
         keys("Return")
         self.back_to_main_window()
         self.assertAnnounced(mark, EMPTY_WINDOW)
-        reader.wait_for_text(mark, "A+ students text.")
+        reader.wait_for_focus(mark, "text", "A+ students")
 
     def test_enter_says_the_gpa_and_total_and_leaves_the_focus_in_the_box(self):
         self.start()
@@ -282,8 +352,11 @@ class ScreenReaderTest(OrcaTest):
         reader.wait_for_result(mark, "GPA is 2.75, Total Students 10")
         keys("Tab")  # from the F box, where Enter was pressed
         place, _ = reader.wait_for_text(mark, "IC students text.")
-        # Said once: not by both a notification and an announcement.
+        # Said once: not by both a notification and an announcement, nor again in the window's
+        # description read as it changes.
         self.assertEqual(reader.results(mark, place), ["GPA is 2.75, Total Students 10"])
+        said = reader.said_since(mark)[:place - mark]
+        self.assertEqual(sum("GPA is 2.75" in utterance for utterance in said), 1, said)
 
         # Each calculation is announced with its own figures: 5 IC students count in the total
         # only. The box's 0 is selected on entering it, so the 5 replaces it.
@@ -291,9 +364,11 @@ class ScreenReaderTest(OrcaTest):
         reader.wait_for_result(place, "GPA is 2.75, Total Students 15")
 
         # The window, when it comes up again, reads the results after their captions.
+        reader.wait_until_it_forgets()
         mark = reader.mark()
         keys("F6")
-        reader.wait_for(mark, lambda said: said.startswith("About Vantrel dialog"), "About")
+        self.wait_for_about(mark)
+        reader.wait_until_it_forgets()
         keys("Escape")
         self.back_to_main_window()
         self.assertAnnounced(mark, (
@@ -302,22 +377,22 @@ class ScreenReaderTest(OrcaTest):
 
     def test_a_warning_on_enter_announces_no_result(self):
         self.start()
+        reader.wait_until_it_forgets()
         mark = reader.mark()
         keys("Return")  # every box empty
         self.assertWarned(mark, "Please enter the number of students according to their grades.")
+        reader.wait_until_it_forgets()
         keys("Return")
         self.back_to_main_window()
-        place, _ = reader.wait_for_text(mark, EMPTY_WINDOW)
+        place = self.assertAnnounced(mark, EMPTY_WINDOW)
         self.assertEqual(reader.results(mark, place), [])
 
     def test_f6_opens_the_about_window(self):
         self.start()
+        reader.wait_until_it_forgets()
         mark = reader.mark()
         keys("F6")
-        place, said = reader.wait_for(
-            mark, lambda said: said.startswith("About Vantrel dialog"), "the About window")
-        self.assertIn("Vantrel made by Ketharin", said)
-        reader.wait_for_text(place, "OK %s." % BUTTON)
+        self.assertIn("Vantrel made by Ketharin", self.wait_for_about(mark))
 
 
 if __name__ == "__main__":

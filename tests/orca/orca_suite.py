@@ -284,11 +284,12 @@ class OrcaTest(unittest.TestCase):
         return out[0] if out else None
 
     def wait_for_about(self, mark):
-        """Waits until Orca has read the About window, from its title to its OK button; returns
-        what it said of the window."""
-        place, said = reader.wait_for(mark, lambda said: said.startswith("About Vantrel dialog"),
-                                      "the About window")
-        reader.wait_for_focus(place, "push button", "OK")
+        """Waits until Orca has read the About window and caught up with it; returns what it
+        said of the window. Its OK button is not waited for: with Qt 6.8, Orca 48 is at times
+        told of the focus on an object that is already gone, and says nothing of the button."""
+        _, said = reader.wait_for(mark, lambda said: said.startswith("About Vantrel dialog"),
+                                  "the About window")
+        reader.wait_until_it_forgets()
         return said
 
     def back_to_main_window(self):
@@ -368,7 +369,6 @@ class ScreenReaderTest(OrcaTest):
         mark = reader.mark()
         keys("F6")
         self.wait_for_about(mark)
-        reader.wait_until_it_forgets()
         keys("Escape")
         self.back_to_main_window()
         self.assertAnnounced(mark, (

@@ -149,7 +149,7 @@ class ScreenReader:
         with self._lock:
             return self._utterances[mark:]
 
-    def wait_for(self, mark, wanted, what):
+    def wait_for(self, mark, wanted, what, timeout=SPOKEN):
         """Waits until Orca says, after mark, an utterance for which wanted is true; returns
         its place and its text."""
 
@@ -160,7 +160,7 @@ class ScreenReader:
             return None
 
         try:
-            return wait_until(find, what, SPOKEN)
+            return wait_until(find, what, timeout)
         except AssertionError:
             raise AssertionError("Orca did not say %s; it said %r" % (what,
                                                                      self.said_since(mark)))
@@ -249,8 +249,8 @@ def tearDownModule():
 
 class OrcaTest(unittest.TestCase):
     def start(self):
-        """Starts the program and waits until Orca has read its main window and the focused
-        box; returns a mark from before that reading."""
+        """Starts the program and waits until Orca is with its main window; returns a mark from
+        before Orca read the window."""
         reader.note(self.id())
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    CUPS_SERVER="/nonexistent/cups.sock")
@@ -264,18 +264,39 @@ class OrcaTest(unittest.TestCase):
         # Qt tells of a window coming up only once it is on the accessibility bus, and openbox
         # may have brought the window up before that; so it comes up again, after About.
         subprocess.run(["xdotool", "windowactivate", "--sync", self.main_window], check=True)
-        reader.wait_until_it_forgets()
-        mark = reader.mark()
-        keys("F6")
-        self.wait_for_about(mark)
-        closing = reader.mark()
-        # OK is pressed through its accessible action, not with Esc: Orca 48 may handle a key
-        # after the program, and when Esc has already closed About by then, it keeps its focus
-        # on the window that went and says nothing of the main window.
-        press_button(application_of(self.program.pid), "About Vantrel", "OK")
-        self.back_to_main_window()
-        reader.wait_for_focus(closing, "text", "A+ students")
-        return mark
+        # With Qt 6.8, Orca 48 at times misses a window coming up, told of it through objects
+        # that are already gone; this start, which is not what the tests check, tries again.
+        for attempt in range(3):
+            reader.wait_until_it_forgets()
+            mark = reader.mark()
+            keys("F6")
+            wait_until(lambda: self.x_window("^About Vantrel$"), "the About window", SLOW)
+            try:
+                reader.wait_for(mark, lambda said: said.startswith("About Vantrel dialog"),
+                                "the About window", SPOKEN // 3)
+                reader.wait_until_it_forgets()
+            except AssertionError:
+                if attempt == 2:
+                    raise
+            closing = reader.mark()
+            # OK is pressed through its accessible action, not with Esc: Orca 48 may handle a
+            # key after the program, and when Esc has already closed About by then, it keeps its
+            # focus on the window that went and says nothing of the main window.
+            app = application_of(self.program.pid)
+            wait_until(lambda: press_button(app, "About Vantrel", "OK") is None, "About's OK",
+                       SLOW, ignoring=(AssertionError,))
+            self.back_to_main_window()
+            # Orca is with the main window once it reads the window or reaches the box; with
+            # Qt 6.8 it may not hear of the box's focus, which the box kept while About was open.
+            try:
+                reader.wait_for(closing, lambda said: said.startswith("Vantrel dialog")
+                                or same(said, "A+ students text."), "the main window",
+                                SPOKEN // 3)
+                return mark
+            except AssertionError:
+                if attempt == 2:
+                    raise
+                reader.note("starting again")
 
     def x_window(self, title_pattern):
         out = subprocess.run(["xdotool", "search", "--all", "--pid", str(self.program.pid),

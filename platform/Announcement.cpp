@@ -92,7 +92,7 @@ QAccessibleInterface* MakeDescribedWindowAccessible(const QString&, QObject* obj
     return new DescribedWindowAccessible(window);
 }
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) && !defined(Q_OS_WIN)
 // Before Qt 6.8 there is no announcement event: a message for screen readers is heard through
 // an accessible object of its own. It has no widget, so nothing shows; its accessible parent is
 // the application, not the window, so that a screen reader reads it alone, as a desktop
@@ -157,6 +157,11 @@ void Announce(QWidget* window, const QString& message) {
     // whatever the reader was saying about the typing.
     QAccessibleAnnouncementEvent announcement(window, message);
     announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Assertive);
+    QAccessible::updateAccessibility(&announcement);
+#elif defined(Q_OS_WIN)
+    // Qt 6.4's UI Automation layer raises a text given as a value change as a notification, one
+    // that is said at once over what the reader was saying.
+    QAccessibleValueChangeEvent announcement(window, message);
     QAccessible::updateAccessibility(&announcement);
 #else
     static const bool factoryInstalled = [] {

@@ -19,9 +19,10 @@ QString ReadWithCaption(const QLabel* label);
 void DescribeWindow(QDialog* window, const QString& areaName);
 
 // Has screen readers say the message now, leaving the focus where it is and the screen as it is.
-// From Qt 6.8 on, through Qt's announcement event, which AT-SPI and UI Automation pass on. Before,
-// through a notification object that shows, which AT-SPI passes on (Orca speaks it) and Qt 6.4's
-// UI Automation layer does not, so Narrator and NVDA hear nothing there.
+// It goes out one way only. From Qt 6.8 on, through Qt's announcement event, which AT-SPI and UI
+// Automation pass on. Before, on Windows, through a value change, which Qt's UI Automation layer
+// raises as a notification; elsewhere through a notification object that shows, which AT-SPI
+// passes on (Orca speaks it).
 void Announce(QWidget* window, const QString& message);
 
 }  // namespace platform

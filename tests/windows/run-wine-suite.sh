@@ -22,8 +22,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# A stand-in for the system's UI Automation core, which records what the program tells screen
+# readers, and a helper that asks a window for its UI Automation root as a screen reader does.
+compile=(x86_64-w64-mingw32-g++ -std=c++20 -O1 -Wall -Wextra -Wpedantic -Werror -static)
+"${compile[@]}" -shared "$here/UiaRecorder.cpp" -loleaut32 -o "$work/uiautomationcore.dll"
+"${compile[@]}" -municode "$here/AskForUiAutomation.cpp" -o "$work/ask-for-ui-automation.exe"
+export VANTREL_UIA_ASK=$work/ask-for-ui-automation.exe
+
 DISPLAY= wine64 wineboot --init >/dev/null 2>&1
 wineserver -w
+# Loaded only by a program started with WINEDLLOVERRIDES naming it (uiautomationcore=n).
+cp "$work/uiautomationcore.dll" "$WINEPREFIX/drive_c/windows/system32/uiautomationcore.dll"
 # No Windows faces in a fresh prefix: Arial and the dialog faces are drawn with Liberation Sans,
 # which has Arial's metrics, as on Linux.
 for face in "Arial" "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dlg" \

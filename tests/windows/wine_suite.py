@@ -163,9 +163,9 @@ class Screen:
 class Program:
     """One run of vantrel.exe under Wine."""
 
-    def __init__(self, exe=EXE):
+    def __init__(self, exe=EXE, environment=None):
         self.process = subprocess.Popen([WINE, exe], stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
+                                        stderr=subprocess.DEVNULL, env=environment)
         # Wine may replace the first X window it maps; the one that shows the heading stays.
         self.main_window = wait_until(
             lambda: next((w for w in windows(MAIN) if self.drawn(w)), None),
@@ -224,8 +224,8 @@ class Program:
 
 
 class WineTest(unittest.TestCase):
-    def start(self, exe=EXE):
-        program = Program(exe)
+    def start(self, exe=EXE, environment=None):
+        program = Program(exe, environment)
         self.addCleanup(program.end)
         return program
 
@@ -364,6 +364,63 @@ class HelpWindowsTest(WineTest):
                 wait_until(lambda: not program.running(), "the program to end")
                 for title in (MAIN, INSTRUCTIONS, ABOUT):
                     self.assertEqual(windows(title), [])
+
+
+class ScreenReaderTest(WineTest):
+    """What the program tells a Windows screen reader by itself. No Wine passes a UI Automation
+    notification on to a reader, so the program is started with the stand-in UI Automation core
+    that run-wine-suite.sh puts in the prefix, which writes down every call made to it."""
+
+    def start_with_reader(self):
+        folder = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, folder)
+        self.record = os.path.join(folder, "ui-automation.txt")
+        environment = dict(os.environ,
+                           VANTREL_UIA_RECORD="Z:" + self.record.replace("/", "\\"),
+                           WINEDLLOVERRIDES=os.environ["WINEDLLOVERRIDES"] + ";uiautomationcore=n")
+        program = self.start(environment=environment)
+        # A screen reader asks the window for its UI Automation root when it meets it.
+        asked = run(WINE, os.environ["VANTREL_UIA_ASK"], "Vantrel")
+        self.assertEqual(asked.returncode, 0, "no window answered")
+        self.assertIn(["UiaReturnRawElementProvider", "-25"], self.calls())
+        return program
+
+    def calls(self):
+        try:
+            with open(self.record, encoding="utf-8") as record:
+                return [line.rstrip("\n").split("\t") for line in record]
+        except FileNotFoundError:
+            return []
+
+    def notifications(self):
+        """Each notification raised: kind, processing, text, activity id, and the raising
+        element's name and control type."""
+        return [call[1:] for call in self.calls() if call[0] == "UiaRaiseNotificationEvent"]
+
+    def test_a_calculated_class_is_announced_once_and_nothing_else_is(self):
+        program = self.start_with_reader()
+        # Warnings speak for themselves, and an emptied window has no result to say.
+        keys("Return")
+        program.dismiss(self.assertMessage(program, WARNING, MISSING_ENTRY))
+        keys("x")
+        program.dismiss(self.assertMessage(program, WARNING, "Invalid Entry"))
+        keys("3", "Escape", "Tab", "5", "F1")
+        wait_until(program.window_is_empty, "Esc and New to clear the window")
+        self.assertEqual(self.notifications(), [])
+
+        self.type_class(["4", "", "3", "", "", "", "", "1", "2"])
+        keys("Return")
+        wait_until(lambda: program.screen().number(GPA) == "2.75", "the GPA")
+        # Raised as the result is set, before it is drawn; one for the one Calculate.
+        heard = self.notifications()
+        self.assertEqual(len(heard), 1, heard)
+        kind, processing, text, activity, name, control_type = heard[0]
+        self.assertEqual((kind, text, activity), ("Other", "GPA is 2.75, Total Students 10", ""))
+        # Said at once, over what the reader was saying about the typing.
+        self.assertIn(processing, ("ImportantAll", "ImportantMostRecent"))
+        # Raised by the main window (UIA_WindowControlTypeId), so that a reader takes it for the
+        # application in the foreground's.
+        self.assertEqual((name, control_type), ("Vantrel", "50032"))
 
 
 def msi_property(name, msi=MSI):

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "platform/Fonts.h"
+#include "app/Startup.h"
 
 // Window tests need one application object for the whole run, on the offscreen platform.
 int main(int argc, char* argv[]) {
@@ -14,6 +14,6 @@ int main(int argc, char* argv[]) {
     }
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    platform::InstallFontSubstitutes();
+    PrepareApplication();  // as the program starts
     return RUN_ALL_TESTS();
 }

@@ -199,6 +199,15 @@ TEST_F(CalculateTest, PastedTextIsReadLeniently) {
     EXPECT_EQ(Label("Capresult")->text(), "3.94");  // (48 + 15) / 16 = 3.9375
 }
 
+// Only an empty box is filled with 0; one with any text, even spaces alone, keeps it.
+TEST_F(CalculateTest, ABoxOfSpacesCountsNoneAndKeepsItsText) {
+    Paste(Box("txtAplus"), "2");
+    Paste(Box("txtB"), "   ");
+    PressEnterIn(Box("txtAplus"));
+    EXPECT_EQ(Label("capStudents")->text(), "2");
+    EXPECT_EQ(BoxTexts(), QStringList({"2", "0", "0", "   "}) + Repeat("0", 6));
+}
+
 TEST_F(CalculateTest, AMegabyteBoxIsReadWhole) {
     const QString digits(1 << 20, '0');
     Paste(Box("txtC"), digits + "5");

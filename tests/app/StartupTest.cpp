@@ -9,7 +9,6 @@
 #include <QToolButton>
 #include <memory>
 
-#include "app/Startup.h"
 #include "app/frmMain.h"
 
 namespace {
@@ -18,8 +17,6 @@ namespace {
 // loaded is what start-up loaded.
 class StartupTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { PrepareApplication(); }
-
     void SetUp() override {
         window = std::make_unique<frmMain>();
         window->show();

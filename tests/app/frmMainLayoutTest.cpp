@@ -3,10 +3,14 @@
 #include <QAction>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
+#include <utility>
 
 #include "app/WindowTestSupport.h"
+#include "platform/Fonts.h"
 
 namespace {
 
@@ -142,6 +146,50 @@ INSTANTIATE_TEST_SUITE_P(
                       FontCase{"complements", 8.25, false, true},
                       FontCase{"Label1", 8.25, true, true}),
     [](const ::testing::TestParamInfo<FontCase>& info) { return std::string(info.param.name); });
+
+// Where a label's text begins and ends: the first and last columns with a dark pixel.
+std::pair<int, int> InkColumns(QLabel* label) {
+    const QImage image = label->grab().toImage();
+    int first = image.width();
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return {first, last};
+}
+
+// Each result is set from the left edge of its label, with the free space on its right.
+TEST_F(MainWindowTest, ResultsStandAtTheLeftOfTheirLabels) {
+    Type(Box("txtAplus"), "3");
+    Type(Box("txtB"), "1");
+    QTest::keyClick(Box("txtB"), Qt::Key_Return);
+    std::vector<QLabel*> results = PercentLabels();
+    results.push_back(Label("capStudents"));
+    results.push_back(Label("Capresult"));
+    for (QLabel* label : results) {
+        const auto [first, last] = InkColumns(label);
+        ASSERT_LE(first, last) << label->objectName().toStdString() << " shows nothing";
+        EXPECT_LE(first, 2) << label->objectName().toStdString();
+        EXPECT_GT(label->width() - 1 - last, first) << label->objectName().toStdString();
+    }
+}
+
+// Menus and message boxes take the application's font, the dialog face; the window's own
+// controls have theirs.
+TEST_F(MainWindowTest, MenusAreSetInTheDialogFont) {
+    const QFont dialog = platform::Font(platform::kDialogFontFamily, 8);
+    for (QMenu* menu : Find<QMenuBar>(window.get(), "menuBar")->findChildren<QMenu*>()) {
+        const QFontInfo info(menu->font());
+        EXPECT_EQ(info.family(), QFontInfo(dialog).family()) << menu->title().toStdString();
+        EXPECT_EQ(menu->font().pointSizeF(), 8) << menu->title().toStdString();
+    }
+    EXPECT_EQ(QApplication::font().family(), dialog.family());
+}
 
 TEST_F(MainWindowTest, MenusHaveTheirItemsAndShortcuts) {
     EXPECT_EQ(Menu("mnuFile")->title(), "&File");

@@ -47,6 +47,15 @@ xdotool key F2
 wait_for 30 "the printed PDF" pdf_printed || { lpstat -t >&2 || true; exit 1; }
 echo "printed to $pdf"
 
+# The window's image is drawn at four times the screen's resolution (384 pixels to the inch on
+# paper), so that its text stays sharp.
+read -r image_width image_height image_ppi < <(pdfimages -list "$pdf" | awk 'NR == 3 { print $4, $5, $13 }')
+echo "image in the page: ${image_width}x${image_height} at $image_ppi ppi"
+if [ "$image_width" -lt $((409 * 4)) ] || [ "$image_height" -lt $((213 * 4)) ]; then
+    echo "the window is printed at less than four times the screen's resolution" >&2
+    exit 1
+fi
+
 # At 96 dpi the printed image has the window's on-screen size; compare it with the screenshot
 # of the window below its menu bar.
 pdftoppm -png -r 96 -singlefile "$pdf" "$work/page"

@@ -2,12 +2,12 @@
 
 #include <QApplication>
 
-#include "platform/Fonts.h"
+#include "app/Startup.h"
 
 // Tests that take real key events from an X server; run them under with-xvfb.sh.
 int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    platform::InstallFontSubstitutes();
+    PrepareApplication();  // as the program starts
     return RUN_ALL_TESTS();
 }

@@ -36,4 +36,14 @@ inline constexpr int kCaptionTop = 600, kCaptionHeight = 270;
 inline constexpr int kBoxTop = 1080, kBoxSize = 495;
 inline constexpr int kPercentTop = 1680, kPercentWidth = 615, kPercentHeight = 255;
 
+// A label's place in the client area.
+struct LabelDesign {
+    int left, top, width, height;  // width 0: as wide as its text
+};
+inline constexpr LabelDesign kHeading{1800, 120, 0, 360};
+inline constexpr LabelDesign kTotalCaption{2040, 2160, 1665, 270};
+inline constexpr LabelDesign kTotal{3840, 2160, 975, 270};
+inline constexpr LabelDesign kGpaCaption{2880, 2640, 795, 270};
+inline constexpr LabelDesign kGpa{3720, 2640, 975, 270};
+
 }  // namespace main_window_design

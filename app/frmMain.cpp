@@ -27,6 +27,10 @@ using platform::kArialFamily;
 using platform::kDialogFontFamily;
 using platform::TwipsRect;
 
+QRect Place(const LabelDesign& design) {
+    return TwipsRect(design.left, design.top, design.width, design.height);
+}
+
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -155,16 +159,16 @@ void frmMain::BuildResultsAndButtons() {
     const QFont large = Font(kArialFamily, 12, true, true);
     const QFont small = Font(kArialFamily, 8.25, true, true);
 
-    AddCaption(clientArea, "heading", QString::fromUtf8(identity::kTitle),
-               TwipsRect(1800, 120, 0, 360), Font(kArialFamily, 15.75, true, true));
+    AddCaption(clientArea, "heading", QString::fromUtf8(identity::kTitle), Place(kHeading),
+               Font(kArialFamily, 15.75, true, true));
     QLabel* totalCaption = AddCaption(clientArea, "Label11", QStringLiteral("Total Students"),
-                                      TwipsRect(2040, 2160, 1665, 270), large);
-    capStudents = AddResultLabel(clientArea, "capStudents", TwipsRect(3840, 2160, 975, 270),
-                                 totalCaption, QStringLiteral("Number of students in the class"));
+                                      Place(kTotalCaption), large);
+    capStudents = AddResultLabel(clientArea, "capStudents", Place(kTotal), totalCaption,
+                                 QStringLiteral("Number of students in the class"));
     capStudents->setFont(large);
-    QLabel* gpaCaption = AddCaption(clientArea, "Label10", QStringLiteral("GPA is"),
-                                    TwipsRect(2880, 2640, 795, 270), large);
-    Capresult = AddResultLabel(clientArea, "Capresult", TwipsRect(3720, 2640, 975, 270), gpaCaption,
+    QLabel* gpaCaption =
+        AddCaption(clientArea, "Label10", QStringLiteral("GPA is"), Place(kGpaCaption), large);
+    Capresult = AddResultLabel(clientArea, "Capresult", Place(kGpa), gpaCaption,
                                QStringLiteral("Grade point average of the class"));
     Capresult->setFont(large);
     // The credit line is read as one: its start captions the author's name.

@@ -1,7 +1,8 @@
 """Vantrel as a person uses it: the real program on an X server with a window manager, driven
 only from outside with real keys (xdotool), and read the way a screen reader reads it (AT-SPI).
 
-Run by run-suite.sh, which provides the X server, the window manager and the session bus.
+Run by run-suite.sh, which provides the X server, the window manager and the session bus, through
+run_suite.py.
 Environment: VANTREL_PROGRAM (the executable), VANTREL_ARTIFACTS (a folder for screenshots).
 
 No step sleeps: after each key the suite waits for what a person would see it do. Where a key
@@ -17,17 +18,17 @@ import unittest
 import pyatspi
 
 from accessibility import captioned_label, role_of, showing_windows, states
+from expected import (ABOUT as ABOUT_TITLE, GRADES, INSTRUCTIONS as INSTRUCTIONS_TITLE,
+                      INVALID_ENTRY, MAIN, MISSING_ENTRY, MIXED_CLASS, NO_PRINTER,
+                      SYSTEM_INFO_UNAVAILABLE, TOP_GRADES, VERSION, WARNING, program_environment,
+                      title_pattern)
 from polling import wait_for_value, wait_until
-from running_program import GRADES, RunningProgram, main
+from running_program import RunningProgram, start_accessibility_bus as setUpModule  # noqa: F401
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
 ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS", "")
-MAIN = "Vantrel"  # window titles
-INSTRUCTIONS_TITLE = "How to use..."
-ABOUT_TITLE = "About Vantrel"
-INSTRUCTIONS = "^How to use\\.\\.\\.$"  # the same, as xdotool patterns
-ABOUT = "^About Vantrel$"
-MISSING_ENTRY = "Please enter the number of students according to their grades"
+INSTRUCTIONS = title_pattern(INSTRUCTIONS_TITLE)  # the titles as xdotool patterns
+ABOUT = title_pattern(ABOUT_TITLE)
 # The accessibility tree changes under a reader while windows open and close: a read that fails
 # then counts as "not yet".
 NOT_YET = (Exception,)
@@ -49,8 +50,7 @@ class Program(RunningProgram):
     """One run of the program, found on the accessibility bus by its process id."""
 
     def __init__(self, scale=None, path_prefix=None):
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   CUPS_SERVER="/nonexistent/cups.sock")  # no printer
+        env = program_environment()
         if scale:
             env["QT_SCALE_FACTOR"] = str(scale)
         if path_prefix:
@@ -59,7 +59,8 @@ class Program(RunningProgram):
                                         stderr=subprocess.DEVNULL)
         try:
             self.app = wait_until(self._find_app, "the program on the accessibility bus", 15)
-            self.main_window = wait_until(lambda: self.x_window("^Vantrel$"), "the main window")
+            self.main_window = wait_until(lambda: self.x_window(title_pattern(MAIN)),
+                                          "the main window")
             self.activate(self.main_window)
             wait_until(lambda: self.focused() == "A+ students", "the focus in the A+ box",
                        ignoring=NOT_YET)
@@ -234,17 +235,15 @@ class DesktopTest(unittest.TestCase):
 class MainWindowTest(DesktopTest):
     def test_typical_use_end_to_end(self):
         program = self.start()
-        self.assertEqual(program.windows(), [("dialog", "Vantrel")])
+        self.assertEqual(program.windows(), [("dialog", MAIN)])
         self.assertEqual(program.boxes(), [""] * 10)
         self.assertEqual(program.results(), ("", "", [""] * 10))
 
-        # A+ 4, B+ 3, D 1, F 2, empty elsewhere: (16 + 10.5 + 1) / 10 = 2.75.
-        self.type_class(program, ["4", "", "3", "", "", "", "", "1", "2"])
+        self.type_class(program, MIXED_CLASS.counts)
         keys("Return")
-        self.assertShows(program.results, ("2.75", "10", [
-            "40.00%", "0.00%", "30.00%", "0.00%", "0.00%", "0.00%", "0.00%", "10.00%",
-            "20.00%", "0.00%"]))
-        self.assertShows(program.boxes, ["4", "0", "3", "0", "0", "0", "0", "1", "2", "0"])
+        self.assertShows(program.results,
+                         (MIXED_CLASS.gpa, MIXED_CLASS.total, MIXED_CLASS.shares))
+        self.assertShows(program.boxes, MIXED_CLASS.boxes_after())
         self.assertShows(lambda: program.has("Calculated", "push button"), True)
         program.screenshot(program.main_window, "main-window-calculated", MAIN,
                            captioned_label(program.app, "GPA is"))
@@ -340,8 +339,7 @@ class MainWindowTest(DesktopTest):
         self.assertShows(program.boxes, [""] * 10)
         self.assertShows(program.results, ("", "10", [""] * 10))
         keys("F2")  # Print, with no printer here
-        self.dismiss_alert(program, (
-            "Vantrel", "The window could not be printed because no printer is available."))
+        self.dismiss_alert(program, (MAIN, NO_PRINTER))
         keys("F5")
         program.wait_opened(INSTRUCTIONS, INSTRUCTIONS_TITLE)
         program.activate(program.main_window)
@@ -354,11 +352,11 @@ class MainWindowTest(DesktopTest):
     def test_warnings_appear_and_go_with_enter(self):
         program = self.start()
         keys("x")
-        self.dismiss_alert(program, ("Warning", "Invalid Entry"))
+        self.dismiss_alert(program, (WARNING, INVALID_ENTRY))
         self.assertFocus(program, "A+ students")
         self.assertEqual(program.boxes()[0], "")
         keys("Return")
-        self.dismiss_alert(program, ("Warning", MISSING_ENTRY))
+        self.dismiss_alert(program, (WARNING, MISSING_ENTRY))
         self.after_a_later_key(program, "Tab", "A students")
         self.assertEqual(program.result("GPA is"), "")
         program.button("Calculate")
@@ -382,7 +380,7 @@ class HelpWindowsTest(DesktopTest):
         about = self.open_from_main(program, "F6", ABOUT, ABOUT_TITLE)
         self.assertEqual(self.open_from_main(program, "F6", ABOUT, ABOUT_TITLE), about)
         self.assertEqual(program.x_windows(ABOUT), [about])
-        version = program.find("Version 1.0.1", "label")
+        version = program.find(VERSION, "label")
         program.screenshot(about, "about-window", ABOUT_TITLE, version)
 
         # Both are off the taskbar; the main window is on it.
@@ -416,7 +414,8 @@ class HelpWindowsTest(DesktopTest):
         instructions = self.open_from_main(program, "F5", INSTRUCTIONS, INSTRUCTIONS_TITLE)
         program.activate(program.main_window)
         keys("alt+F4")
-        wait_until(lambda: program.x_window("^Vantrel$") is None, "the main window to close")
+        wait_until(lambda: program.x_window(title_pattern(MAIN)) is None,
+                   "the main window to close")
         # The help window taking the focus comes after the close; the program has handled it.
         program.activate(instructions)
         self.assertTrue(program.running())
@@ -454,8 +453,7 @@ class HelpWindowsTest(DesktopTest):
         keys("Tab")
         self.assertFocus(program, "System Info...")
         keys("Return")  # Enter on System Info presses it
-        self.dismiss_alert(program, ("Vantrel", "System Information Is Unavailable At This Time"),
-                           back_to=ABOUT_TITLE)
+        self.dismiss_alert(program, (MAIN, SYSTEM_INFO_UNAVAILABLE), back_to=ABOUT_TITLE)
         self.after_a_later_key(program, "shift+Tab", "OK")
         self.assertIn(("dialog", "About Vantrel"), program.windows())
 
@@ -469,18 +467,18 @@ class HighResolutionTest(DesktopTest):
 
     def test_scale_factor_two_doubles_the_window_and_keeps_its_layout(self):
         normal = self.start()
-        self.type_class(normal, ["4", "", "3"])
+        self.type_class(normal, TOP_GRADES.counts)
         keys("Return")
-        self.assertShows(lambda: normal.result("GPA is"), "3.79")
+        self.assertShows(lambda: normal.result("GPA is"), TOP_GRADES.gpa)
         normal_size = self.window_geometry(normal.main_window)
         normal_shot = os.path.join(tempfile.gettempdir(), "vantrel-scale1-%d.png" % os.getpid())
         normal.grab(normal.main_window, normal_shot, MAIN, captioned_label(normal.app, "GPA is"))
         normal.end()
 
         large = self.start(scale=2)
-        self.type_class(large, ["4", "", "3"])
+        self.type_class(large, TOP_GRADES.counts)
         keys("Return")
-        self.assertShows(lambda: large.result("GPA is"), "3.79")
+        self.assertShows(lambda: large.result("GPA is"), TOP_GRADES.gpa)
         large_size = self.window_geometry(large.main_window)
         self.assertEqual(large_size, (2 * normal_size[0], 2 * normal_size[1]))
         large_shot = os.path.join(ARTIFACTS or tempfile.gettempdir(), "main-window-scale-2.png")
@@ -494,6 +492,3 @@ class HighResolutionTest(DesktopTest):
         os.remove(normal_shot)
         self.assertLess(difference, 0.07)
 
-
-if __name__ == "__main__":
-    main()

@@ -6,5 +6,6 @@ set -euo pipefail
 suite=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 export VANTREL_PROGRAM=$2
 shift 2
-exec dbus-run-session -- bash "$(dirname "$0")/../xserver/with-xvfb.sh" \
-    /usr/bin/python3 "$suite" "$@"
+here=$(cd "$(dirname "$0")" && pwd)
+exec dbus-run-session -- bash "$here/../xserver/with-xvfb.sh" \
+    /usr/bin/python3 "$here/run_suite.py" "$suite" "$@"

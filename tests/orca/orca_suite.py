@@ -2,22 +2,24 @@
 
 Orca runs with its speech on but no speech server to reach, so it says nothing aloud and writes
 every utterance to its debug log as SPEECH OUTPUT lines; the tests wait for those. Run by
-run-suite.sh, which provides the session bus, the X server and the window manager.
+run-suite.sh, which provides the session bus, the X server and the window manager, through
+run_suite.py.
 Environment: VANTREL_PROGRAM (the executable), VANTREL_ARTIFACTS (a folder for orca.log).
 """
 
 import os
 import re
 import subprocess
-import sys
 import tempfile
 import threading
 import tty
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from accessibility import application_of, press_button, spoken_role  # noqa: E402
-from polling import wait_until  # noqa: E402
+from accessibility import application_of, press_button, spoken_role
+from expected import (ABOUT, ABOUT_TITLE_LINE, CREDIT, GRADES, INVALID_ENTRY, MAIN,
+                      MISSING_ENTRY, MIXED_CLASS, MIXED_CLASS_WITH_IC, program_environment,
+                      title_pattern)
+from polling import wait_until
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
 ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS") or tempfile.mkdtemp()
@@ -38,9 +40,24 @@ RESULT = re.compile(r"^(notification )?(GPA is [0-9.]+, Total Students [0-9]+)\.
 FOCUS = re.compile(r"FOCUS MANAGER: Locus of focus is \[([a-z ]+): '(.*)'\]")
 CACHE_CLEARED = "GENERATOR: Clearing cache."
 
-CREDIT = "With the complements of Ketharin."
-EMPTY_WINDOW = ("Vantrel dialog A+, A, B+, B, C+, C, D+, D, F, IC. Total Students. GPA is. "
-                + CREDIT)
+EMPTY_WINDOW = MAIN + " dialog " + ", ".join(GRADES) + ". Total Students. GPA is. " + CREDIT + "."
+
+
+def calculated_window(graded):
+    """The main window as Orca reads it when it comes up with a class calculated."""
+    shares = ", ".join(grade + " " + share for grade, share in zip(GRADES, graded.shares))
+    return "%s dialog %s. Total Students %s. GPA is %s. %s." % (MAIN, shares, graded.total,
+                                                               graded.gpa, CREDIT)
+
+
+def typed(counts):
+    """The keys that type counts box by box from the A+ box, moving on with Tab."""
+    keys = []
+    for index, count in enumerate(counts):
+        keys += list(count)
+        if index < len(counts) - 1:
+            keys.append("Tab")
+    return keys
 
 
 def same(said, text):
@@ -252,15 +269,15 @@ class OrcaTest(unittest.TestCase):
         """Starts the program and waits until Orca is with its main window; returns a mark from
         before Orca read the window."""
         reader.note(self.id())
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   CUPS_SERVER="/nonexistent/cups.sock")
+        env = program_environment()
         self.program = subprocess.Popen([PROGRAM], env=env, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         self.addCleanup(self.program.wait)
         self.addCleanup(self.program.terminate)
         wait_until(lambda: application_of(self.program.pid),
                    "the program on the accessibility bus", SLOW)
-        self.main_window = wait_until(lambda: self.x_window("^Vantrel$"), "the main window", SLOW)
+        self.main_window = wait_until(lambda: self.x_window(title_pattern(MAIN)),
+                                      "the main window", SLOW)
         # Qt tells of a window coming up only once it is on the accessibility bus, and openbox
         # may have brought the window up before that; so it comes up again, after About.
         subprocess.run(["xdotool", "windowactivate", "--sync", self.main_window], check=True)
@@ -270,9 +287,9 @@ class OrcaTest(unittest.TestCase):
             reader.wait_until_it_forgets()
             mark = reader.mark()
             keys("F6")
-            wait_until(lambda: self.x_window("^About Vantrel$"), "the About window", SLOW)
+            wait_until(lambda: self.x_window(title_pattern(ABOUT)), "the About window", SLOW)
             try:
-                reader.wait_for(mark, lambda said: said.startswith("About Vantrel dialog"),
+                reader.wait_for(mark, lambda said: said.startswith(ABOUT + " dialog"),
                                 "the About window", SPOKEN // 3)
                 reader.wait_until_it_forgets()
             except AssertionError:
@@ -283,13 +300,13 @@ class OrcaTest(unittest.TestCase):
             # key after the program, and when Esc has already closed About by then, it keeps its
             # focus on the window that went and says nothing of the main window.
             app = application_of(self.program.pid)
-            wait_until(lambda: press_button(app, "About Vantrel", "OK") is None, "About's OK",
+            wait_until(lambda: press_button(app, ABOUT, "OK") is None, "About's OK",
                        SLOW, ignoring=(AssertionError,))
             self.back_to_main_window()
             # Orca is with the main window once it reads the window or reaches the box; with
             # Qt 6.8 it may not hear of the box's focus, which the box kept while About was open.
             try:
-                reader.wait_for(closing, lambda said: said.startswith("Vantrel dialog")
+                reader.wait_for(closing, lambda said: said.startswith(MAIN + " dialog")
                                 or same(said, "A+ students text."), "the main window",
                                 SPOKEN // 3)
                 return mark
@@ -308,7 +325,7 @@ class OrcaTest(unittest.TestCase):
         """Waits until Orca has read the About window and caught up with it; returns what it
         said of the window. Its OK button is not waited for: with Qt 6.8, Orca 48 is at times
         told of the focus on an object that is already gone, and says nothing of the button."""
-        _, said = reader.wait_for(mark, lambda said: said.startswith("About Vantrel dialog"),
+        _, said = reader.wait_for(mark, lambda said: said.startswith(ABOUT + " dialog"),
                                   "the About window")
         reader.wait_until_it_forgets()
         return said
@@ -326,7 +343,7 @@ class OrcaTest(unittest.TestCase):
 
     def assertAnnounced(self, mark, text):
         """Checks what Orca said first, after mark, as the main window came up."""
-        place, said = reader.wait_for(mark, lambda said: said.startswith("Vantrel dialog"),
+        place, said = reader.wait_for(mark, lambda said: said.startswith(MAIN + " dialog"),
                                       "the main window's announcement")
         self.assertEqual(window_reading(said), text.rstrip("."))
         return place
@@ -352,7 +369,7 @@ class ScreenReaderTest(OrcaTest):
         reader.wait_until_it_forgets()
         mark = reader.mark()
         keys("x")
-        self.assertWarned(mark, "Invalid Entry.")
+        self.assertWarned(mark, INVALID_ENTRY + ".")
         reader.wait_until_it_forgets()
         mark = reader.mark()
         keys("Return")
@@ -362,28 +379,28 @@ class ScreenReaderTest(OrcaTest):
 
     def test_enter_says_the_gpa_and_total_and_leaves_the_focus_in_the_box(self):
         self.start()
-        # A+ 4, B+ 3, D 1, F 2, empty elsewhere: (16 + 10.5 + 1) / 10 = 2.75.
         mark = reader.mark()
-        keys("4", "Tab", "Tab", "3", "Tab", "Tab", "Tab", "Tab", "Tab", "1", "Tab", "2")
+        keys(*typed(MIXED_CLASS.counts))
         # As a person would, Enter waits until Orca has caught up with the typing. Orca asks the
         # program about every event, and once more than 50 wait, it drops those not about the
         # focus, the result's notification among them.
         reader.wait_for_text(mark, "F students text.")
         mark = reader.mark()
         keys("Return")
-        reader.wait_for_result(mark, "GPA is 2.75, Total Students 10")
+        reader.wait_for_result(mark, MIXED_CLASS.announcement())
         keys("Tab")  # from the F box, where Enter was pressed
         place, _ = reader.wait_for_text(mark, "IC students text.")
         # Said once: not by both a notification and an announcement, nor again in the window's
         # description read as it changes.
-        self.assertEqual(reader.results(mark, place), ["GPA is 2.75, Total Students 10"])
+        self.assertEqual(reader.results(mark, place), [MIXED_CLASS.announcement()])
         said = reader.said_since(mark)[:place - mark]
-        self.assertEqual(sum("GPA is 2.75" in utterance for utterance in said), 1, said)
+        gpa = "GPA is " + MIXED_CLASS.gpa
+        self.assertEqual(sum(gpa in utterance for utterance in said), 1, said)
 
         # Each calculation is announced with its own figures: 5 IC students count in the total
         # only. The box's 0 is selected on entering it, so the 5 replaces it.
-        keys("5", "Return")
-        reader.wait_for_result(place, "GPA is 2.75, Total Students 15")
+        keys(MIXED_CLASS_WITH_IC.counts[-1], "Return")
+        reader.wait_for_result(place, MIXED_CLASS_WITH_IC.announcement())
 
         # The window, when it comes up again, reads the results after their captions.
         reader.wait_until_it_forgets()
@@ -392,16 +409,14 @@ class ScreenReaderTest(OrcaTest):
         self.wait_for_about(mark)
         keys("Escape")
         self.back_to_main_window()
-        self.assertAnnounced(mark, (
-            "Vantrel dialog A+ 26.67%, A 0.00%, B+ 20.00%, B 0.00%, C+ 0.00%, C 0.00%, "
-            "D+ 0.00%, D 6.67%, F 13.33%, IC 33.33%. Total Students 15. GPA is 2.75. " + CREDIT))
+        self.assertAnnounced(mark, calculated_window(MIXED_CLASS_WITH_IC))
 
     def test_a_warning_on_enter_announces_no_result(self):
         self.start()
         reader.wait_until_it_forgets()
         mark = reader.mark()
         keys("Return")  # every box empty
-        self.assertWarned(mark, "Please enter the number of students according to their grades.")
+        self.assertWarned(mark, MISSING_ENTRY + ".")
         reader.wait_until_it_forgets()
         keys("Return")
         self.back_to_main_window()
@@ -413,11 +428,5 @@ class ScreenReaderTest(OrcaTest):
         reader.wait_until_it_forgets()
         mark = reader.mark()
         keys("F6")
-        self.assertIn("Vantrel made by Ketharin", self.wait_for_about(mark))
+        self.assertIn(ABOUT_TITLE_LINE, self.wait_for_about(mark))
 
-
-if __name__ == "__main__":
-    result = unittest.main(exit=False, verbosity=2).result
-    failed = len(result.failures) + len(result.errors)
-    print("%d passed, %d failed" % (result.testsRun - failed, failed))
-    sys.exit(1 if failed else 0)

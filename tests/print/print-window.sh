@@ -7,6 +7,7 @@ set -euo pipefail
 program=$1
 here=$(dirname "$0")
 source "$here/../e2e/wait-for.sh"
+export VANTREL_DESIGN=${VANTREL_DESIGN:-$(dirname "$program")/../design/main-window.json}
 source "$here/../xserver/gpa-drawn.sh"
 work=$(mktemp -d)
 pids=()
@@ -49,9 +50,11 @@ echo "printed to $pdf"
 
 # The window's image is drawn at four times the screen's resolution (384 pixels to the inch on
 # paper), so that its text stays sharp.
-read -r image_width image_height image_ppi < <(pdfimages -list "$pdf" | awk 'NR == 3 { print $4, $5, $13 }')
+read -r image_width image_height image_ppi < <(
+    pdfimages -list "$pdf" | awk 'NR == 3 { print $4, $5, $13 }')
 echo "image in the page: ${image_width}x${image_height} at $image_ppi ppi"
-if [ "$image_width" -lt $((409 * 4)) ] || [ "$image_height" -lt $((213 * 4)) ]; then
+if [ "$image_width" -lt $((client_width * 4)) ] ||
+   [ "$image_height" -lt $((client_height * 4)) ]; then
     echo "the window is printed at less than four times the screen's resolution" >&2
     exit 1
 fi
@@ -62,15 +65,17 @@ pdftoppm -png -r 96 -singlefile "$pdf" "$work/page"
 size=$(convert "$work/page.png" -trim -format '%w %h' info:)
 read -r width height <<<"$size"
 echo "printed image: ${width}x${height}"
-if [ $((width - 409)) -lt -3 ] || [ $((width - 409)) -gt 3 ] ||
-   [ $((height - 213)) -lt -3 ] || [ $((height - 213)) -gt 3 ]; then
-    echo "the printed image is not the window's size (409x213)" >&2
+if [ $((width - client_width)) -lt -3 ] || [ $((width - client_width)) -gt 3 ] ||
+   [ $((height - client_height)) -lt -3 ] || [ $((height - client_height)) -gt 3 ]; then
+    echo "the printed image is not the window's size (${client_width}x${client_height})" >&2
     exit 1
 fi
 # Compared at a quarter of the size, so that anti-aliasing does not count: the window itself
 # gives about 0.03, a blank or mirrored window 0.13 and more.
-convert "$work/page.png" -trim +repage -resize '409x213!' -resize 25% "$work/printed.png"
-convert "$work/window.png" -gravity south -crop 409x213+0+0 +repage "$work/screen.png"
+convert "$work/page.png" -trim +repage -resize "${client_width}x${client_height}!" -resize 25% \
+    "$work/printed.png"
+convert "$work/window.png" -gravity south -crop "${client_width}x${client_height}+0+0" +repage \
+    "$work/screen.png"
 convert "$work/screen.png" -resize 25% "$work/screen-small.png"
 if [ -n "${VANTREL_ARTIFACTS:-}" ]; then
     cp "$work/page.png" "$VANTREL_ARTIFACTS/printed-page.png"

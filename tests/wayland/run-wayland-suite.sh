@@ -52,15 +52,15 @@ fi
 
 # Everything the user needs, in a folder it can read: the program with its print module where
 # the program looks for it, and the suite.
-mkdir -p "$work/program/bin" "$work/program/lib" "$work/suite" "$work/runtime" "$work/home" \
-    "$work/artifacts" "$work/sanitizer-logs"
+mkdir -p "$work/program/bin" "$work/program/lib" "$work/suite/wayland" "$work/suite/e2e" \
+    "$work/runtime" "$work/home" "$work/artifacts" "$work/sanitizer-logs"
 cp "$program" "$work/program/bin/"
 if [ -d "$(dirname "$program")/../lib/vantrel" ]; then
     cp -r "$(dirname "$program")/../lib/vantrel" "$work/program/lib/"
 fi
-# The suite reads the program with the helpers the X11 suites use.
-cp "$here/wayland_suite.py" "$here/sway-session.sh" "$here/sway.conf" "$here"/../e2e/*.py \
-    "$here/../e2e/wait-for.sh" "$work/suite/"
+# The suite, with the runner and the helpers all suites share, laid out as in the source tree.
+cp "$here/wayland_suite.py" "$here/sway-session.sh" "$here/sway.conf" "$work/suite/wayland/"
+cp "$here"/../e2e/*.py "$here/../e2e/wait-for.sh" "$work/suite/e2e/"
 
 # A sanitized program reports to files the user cannot write and reads suppressions it may not
 # reach: it gets its own of both here, and its reports go back where they were wanted.
@@ -91,7 +91,7 @@ setsid "${run_as[@]}" env -i PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 \
     HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
     VANTREL_PROGRAM="$work/program/bin/$(basename "$program")" \
     VANTREL_ARTIFACTS="$work/artifacts" ${sanitizer_env[@]+"${sanitizer_env[@]}"} \
-    dbus-run-session -- bash "$work/suite/sway-session.sh" "$@" &
+    dbus-run-session -- bash "$work/suite/wayland/sway-session.sh" "$@" &
 session=$!
 status=0
 wait "$session" || status=$?

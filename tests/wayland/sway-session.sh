@@ -3,7 +3,7 @@
 # and stops sway. Needs XDG_RUNTIME_DIR (owned by the caller, mode 700).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/wait-for.sh"
+source "$here/../e2e/wait-for.sh"
 cd "$XDG_RUNTIME_DIR"
 # sway takes its IPC socket from SWAYSOCK when that does not exist yet.
 export SWAYSOCK=$XDG_RUNTIME_DIR/sway-ipc.sock
@@ -47,7 +47,7 @@ has_keyboard() {
 wait_for 30 "the session's keyboard" has_keyboard
 
 status=0
-/usr/bin/python3 "$here/wayland_suite.py" "$@" || status=$?
+/usr/bin/python3 "$here/../e2e/run_suite.py" "$here/wayland_suite.py" "$@" || status=$?
 if [ "$status" -ne 0 ]; then
     echo "--- sway's log" >&2
     grep -v 'Xwayland\|drm' "$XDG_RUNTIME_DIR/sway.log" | tail -n 40 >&2 || true

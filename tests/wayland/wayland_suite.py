@@ -4,7 +4,7 @@ so does not care which display protocol draws the windows), with sway's own wind
 which windows are open and which one has the keyboard.
 
 Run by run-wayland-suite.sh and sway-session.sh, which provide sway, the session bus and
-WAYLAND_DISPLAY and SWAYSOCK. Environment: VANTREL_PROGRAM, VANTREL_ARTIFACTS.
+WAYLAND_DISPLAY and SWAYSOCK, through run_suite.py. Environment: VANTREL_PROGRAM, VANTREL_ARTIFACTS.
 """
 
 import json
@@ -12,16 +12,13 @@ import os
 import subprocess
 import unittest
 
+from expected import (ABOUT, FOUR_GRADES, INSTRUCTIONS, INVALID_ENTRY, MAIN, MISSING_ENTRY,
+                      TWO_AND_ONE, VERSION, WARNING, program_environment)
 from polling import wait_until as poll
-from running_program import RunningProgram, main
+from running_program import RunningProgram, start_accessibility_bus as setUpModule  # noqa: F401
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
 ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS", "")
-MAIN = "Vantrel"  # window titles
-INSTRUCTIONS = "How to use..."
-ABOUT = "About Vantrel"
-WARNING = "Warning"
-MISSING_ENTRY = "Please enter the number of students according to their grades"
 
 
 def wait_until(condition, what, timeout=30.0):
@@ -70,8 +67,7 @@ class Program(RunningProgram):
     end_timeout = 10
 
     def __init__(self):
-        env = dict(os.environ, QT_QPA_PLATFORM="wayland", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   CUPS_SERVER="/nonexistent/cups.sock")  # no printer
+        env = program_environment(QT_QPA_PLATFORM="wayland")
         self.process = subprocess.Popen([PROGRAM], env=env, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         self.app = wait_until(self._find_app, "the program on the accessibility bus")
@@ -159,22 +155,19 @@ class MainWindowTest(WaylandTest):
         self.assertEqual(program.boxes(), [""] * 10)
         self.assertEqual(program.results(), ("", "", [""] * 10))
 
-        # A+ 1, A 2, B+ 3, B 4: (4 * 1 + 3.75 * 2 + 3.5 * 3 + 3 * 4) / 10 = 3.4.
-        self.type_class(["1", "2", "3", "4"])
+        self.type_class(FOUR_GRADES.counts)
         wait_until(lambda: program.has_button("Calculated"), "Enter to calculate")
-        self.assertEqual(program.results(), ("3.4", "10", [
-            "10.00%", "20.00%", "30.00%", "40.00%", "0.00%", "0.00%", "0.00%", "0.00%",
-            "0.00%", "0.00%"]))
-        self.assertEqual(program.boxes(), ["1", "2", "3", "4"] + ["0"] * 6)
+        self.assertEqual(program.results(),
+                         (FOUR_GRADES.gpa, FOUR_GRADES.total, FOUR_GRADES.shares))
+        self.assertEqual(program.boxes(), FOUR_GRADES.boxes_after())
         program.screenshot(MAIN, "wayland-main-window-calculated")
 
     def test_esc_clears_everything(self):
         program = self.start()
-        # A+ 2, C 1: (4 * 2 + 2 * 1) / 3 = 3.333..., shown to two places.
-        self.type_class(["2", "", "", "", "", "1"])
+        self.type_class(TWO_AND_ONE.counts)
         wait_until(lambda: program.has_button("Calculated"), "Enter to calculate")
-        self.assertEqual(program.result("GPA is"), "3.33")
-        self.assertEqual(program.result("Total Students"), "3")
+        self.assertEqual(program.result("GPA is"), TWO_AND_ONE.gpa)
+        self.assertEqual(program.result("Total Students"), TWO_AND_ONE.total)
         self.assert_focus(program, "C students")
 
         keys("Escape")
@@ -194,7 +187,7 @@ class MainWindowTest(WaylandTest):
     def test_invalid_entry_warning_on_a_refused_key(self):
         program = self.start()
         keys("7", "x")
-        self.dismiss_warning(program, (WARNING, "Invalid Entry"))
+        self.dismiss_warning(program, (WARNING, INVALID_ENTRY))
         self.assert_focus(program, "A+ students")
         # The next digit lands after the 7: the refused key left nothing behind.
         keys("8")
@@ -229,7 +222,7 @@ class HelpWindowsTest(WaylandTest):
         wait_until(lambda: program.has_keyboard(ABOUT), "the About window")
         self.assertEqual(self.count(program, INSTRUCTIONS), (1, 1))
         self.assertEqual(self.count(program, ABOUT), (1, 1))
-        program.find("Version 1.0.1", "label")
+        program.find(VERSION, "label")
         self.assert_on_screen(program, ABOUT)
         program.screenshot(ABOUT, "wayland-about-window")
 
@@ -266,6 +259,3 @@ class ExitTest(WaylandTest):
     def test_alt_x_ends_the_program_with_every_window(self):
         self.assert_exits_with("alt+x")
 
-
-if __name__ == "__main__":
-    main()

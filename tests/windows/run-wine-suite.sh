@@ -16,6 +16,8 @@ export PATH=/usr/lib/wine:$PATH
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export VANTREL_EXE=$build/package/vantrel.exe
 export VANTREL_MSI=$(ls "$build"/vantrel-*-x64.msi)
+# Where the design puts the main window's labels: written by the native build beside this one.
+export VANTREL_DESIGN=${VANTREL_DESIGN:-$build/../design/main-window.json}
 cleanup() {
     wineserver -k 2>/dev/null || true
     rm -rf "$work"
@@ -48,4 +50,4 @@ wineserver -w
 # No printer: Wine would otherwise list those of a print server on this machine.
 export CUPS_SERVER=/nonexistent/cups.sock
 
-bash "$here/../xserver/with-xvfb.sh" python3 "$here/wine_suite.py" "$@"
+bash "$here/../xserver/with-xvfb.sh" python3 "$here/../e2e/run_suite.py" "$here/wine_suite.py" "$@"

@@ -3,19 +3,21 @@ an X server with a window manager, driven only with real keys (xdotool) and read
 as a person reads it: screenshots of the labels, read with tesseract.
 
 Run by run-wine-suite.sh, which provides the X server, the window manager and a fresh Wine
-prefix. Environment: VANTREL_EXE, VANTREL_MSI, VANTREL_ARTIFACTS, WINEPREFIX.
+prefix, through run_suite.py. Environment: VANTREL_EXE, VANTREL_MSI, VANTREL_ARTIFACTS,
+VANTREL_DESIGN, WINEPREFIX.
 """
 
 import os
 import re
 import shutil
 import subprocess
-import sys
 import tempfile
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-import polling  # noqa: E402  (shared with the desktop suite)
+import polling
+from expected import (ABOUT, INSTRUCTIONS, INVALID_ENTRY, MAIN, MISSING_ENTRY, MIXED_CLASS,
+                      NO_PRINTER, SYSTEM_INFO_UNAVAILABLE, VERSION, WARNING, design,
+                      title_pattern)
 
 WINE = "/usr/lib/wine/wine64"
 EXE = os.environ["VANTREL_EXE"]
@@ -24,39 +26,40 @@ ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS", "")
 PREFIX = os.environ["WINEPREFIX"]
 DRIVE_C = os.path.join(PREFIX, "drive_c")
 
-MAIN = "^Vantrel$"  # window titles, as xdotool patterns
-INSTRUCTIONS = "^How to use\\.\\.\\.$"
-ABOUT = "^About Vantrel$"
-WARNING = "^Warning$"
-SYSTEM_INFORMATION = "^About System Information$"  # the window of Wine's msinfo32
-MISSING_ENTRY = "Please enter the number of students according to their grades"
+# Window titles, as xdotool patterns
+MAIN_WINDOW = title_pattern(MAIN)
+INSTRUCTIONS_WINDOW = title_pattern(INSTRUCTIONS)
+ABOUT_WINDOW = title_pattern(ABOUT)
+WARNING_WINDOW = title_pattern(WARNING)
+SYSTEM_INFORMATION_WINDOW = title_pattern("About System Information")  # Wine's msinfo32
 
 # The prefix runs at 192 dots per inch, a 200 % display: the windows are twice their design
 # size, and their text is large enough to be read back without mistakes.
 SCALE = 2
 
 # The main window's client area below the menu bar, and where its labels and boxes stand, in
-# pixels at 96 dots per inch (the design's twips over 15), as (left, top, width, height).
-CLIENT_WIDTH, CLIENT_HEIGHT = 409, 213
-HEADING = (120, 8, 70, 24)
-GPA = (248, 176, 65, 18)
-TOTAL = (256, 144, 65, 18)
-SHARE_LEFTS = [8, 48, 88, 128, 168, 208, 248, 288, 328, 368]
-BOX_LEFTS = [9, 48, 88, 128, 168, 208, 248, 288, 328, 368]
+# pixels at 96 dots per inch, as (left, top, width, height): the design's own.
+DESIGN = design()
+CLIENT_WIDTH, CLIENT_HEIGHT = DESIGN["client"]
+TOTAL_CAPTION = DESIGN["total_caption"]
+GPA = DESIGN["gpa"]
+TOTAL = DESIGN["total"]
 
 
 def share(index):
-    return (SHARE_LEFTS[index], 112, 41, 17)
+    return DESIGN["shares"][index]
 
 
 def box(index):
     # Inside the sunken border.
-    return (BOX_LEFTS[index] + 3, 75, 27, 27)
+    left, top, width, height = DESIGN["boxes"][index]
+    return (left + 3, top + 3, width - 6, height - 6)
 
 
 def box_body(index):
     # Right of where the caret stands in an empty box.
-    return (BOX_LEFTS[index] + 8, 75, 22, 27)
+    left, top, width, height = DESIGN["boxes"][index]
+    return (left + 8, top + 3, width - 11, height - 6)
 
 
 def wait_until(condition, what, timeout=30.0):
@@ -166,16 +169,16 @@ class Program:
     def __init__(self, exe=EXE, environment=None):
         self.process = subprocess.Popen([WINE, exe], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL, env=environment)
-        # Wine may replace the first X window it maps; the one that shows the heading stays.
+        # Wine may replace the first X window it maps; the one that shows its text stays.
         self.main_window = wait_until(
-            lambda: next((w for w in windows(MAIN) if self.drawn(w)), None),
+            lambda: next((w for w in windows(MAIN_WINDOW) if self.drawn(w)), None),
             "the main window drawn", 60)
         activate(self.main_window)
 
     @staticmethod
     def drawn(x_window):
         try:
-            return not Screen(x_window).blank(HEADING)
+            return not Screen(x_window).blank(TOTAL_CAPTION)
         except subprocess.CalledProcessError:  # the window went away meanwhile
             return False
 
@@ -187,7 +190,7 @@ class Program:
             self.process.kill()
             self.process.wait()
         run(WINE, "taskkill", "/f", "/im", "vantrel.exe")
-        wait_until(lambda: window(MAIN) is None, "the main window to go")
+        wait_until(lambda: window(MAIN_WINDOW) is None, "the main window to go")
 
     def screen(self):
         return Screen(self.main_window)
@@ -249,15 +252,13 @@ class MainWindowTest(WineTest):
         screen = program.screen()
         self.assertEqual(screen.width, CLIENT_WIDTH * SCALE)
 
-        # A+ 4, B+ 3, D 1, F 2, empty elsewhere: (16 + 10.5 + 1) / 10 = 2.75.
-        self.type_class(["4", "", "3", "", "", "", "", "1", "2"])
+        self.type_class(MIXED_CLASS.counts)
         keys("Return")
-        wait_until(lambda: program.screen().number(GPA) == "2.75", "the GPA")
-        self.assertEqual(program.results(), ("2.75", "10", [
-            "40.00%", "0.00%", "30.00%", "0.00%", "0.00%", "0.00%", "0.00%", "10.00%",
-            "20.00%", "0.00%"]))
-        self.assertEqual(program.boxes(but=8),
-                         ["4", "0", "3", "0", "0", "0", "0", "1", None, "0"])
+        wait_until(lambda: program.screen().number(GPA) == MIXED_CLASS.gpa, "the GPA")
+        self.assertEqual(program.results(),
+                         (MIXED_CLASS.gpa, MIXED_CLASS.total, MIXED_CLASS.shares))
+        # The F box, where Enter was pressed, holds the caret.
+        self.assertEqual(program.boxes(but=8), MIXED_CLASS.boxes_after()[:8] + [None, "0"])
         program.screen().keep("main-window-calculated")
 
         keys("Escape")
@@ -269,7 +270,7 @@ class MainWindowTest(WineTest):
         for key in ("x", "period", "minus", "space", "ctrl+v"):
             with self.subTest(key=key):
                 keys(key)
-                box_window = self.assertMessage(program, WARNING, "Invalid Entry")
+                box_window = self.assertMessage(program, WARNING_WINDOW, INVALID_ENTRY)
                 if key == "x":
                     Screen(box_window).keep("invalid-entry")
                 program.dismiss(box_window)
@@ -280,7 +281,7 @@ class MainWindowTest(WineTest):
     def test_calculate_with_nothing_entered_warns_and_changes_nothing(self):
         program = self.start()
         keys("Tab", "0", "Return")
-        box_window = self.assertMessage(program, WARNING, MISSING_ENTRY)
+        box_window = self.assertMessage(program, WARNING_WINDOW, MISSING_ENTRY)
         Screen(box_window).keep("missing-entry")
         program.dismiss(box_window)
         screen = program.screen()
@@ -289,7 +290,7 @@ class MainWindowTest(WineTest):
     def test_print_without_a_printer_says_so(self):
         program = self.start()
         keys("F2")
-        box_window = self.assertMessage(program, MAIN, "no printer is available")
+        box_window = self.assertMessage(program, MAIN_WINDOW, NO_PRINTER)
         program.dismiss(box_window)
 
 
@@ -307,14 +308,15 @@ class HelpWindowsTest(WineTest):
 
     def test_f5_and_f6_open_each_help_window_once(self):
         program = self.start()
-        for key, title, name in (("F5", INSTRUCTIONS, "instructions"), ("F6", ABOUT, "about")):
+        for key, title, name in (("F5", INSTRUCTIONS_WINDOW, "instructions"),
+                                 ("F6", ABOUT_WINDOW, "about")):
             first = self.open_from_main(program, key, title)
             Screen(first).keep(name)
             again = self.open_from_main(program, key, title)
             self.assertEqual(again, first)
             self.assertEqual(windows(title), [first])
-        words = Screen(window(ABOUT)).text()
-        self.assertIn("Version 1.0.1", words)
+        words = Screen(window(ABOUT_WINDOW)).text()
+        self.assertIn(VERSION, words)
 
     def test_system_info_starts_the_tool_named_in_the_registry(self):
         program = self.start()
@@ -323,31 +325,29 @@ class HelpWindowsTest(WineTest):
             "C:\\windows\\system32\\msinfo32.exe", "/f", "/reg:64", check=True)
         self.addCleanup(run, WINE, "reg", "delete", key, "/f", "/reg:64")
         self.addCleanup(run, WINE, "taskkill", "/f", "/im", "msinfo32.exe")
-        about = self.open_from_main(program, "F6", ABOUT)
+        about = self.open_from_main(program, "F6", ABOUT_WINDOW)
         keys("alt+s")
-        wait_until(lambda: window(SYSTEM_INFORMATION), "the system-information tool")
-        self.assertEqual(windows(ABOUT), [about])
+        wait_until(lambda: window(SYSTEM_INFORMATION_WINDOW), "the system-information tool")
+        self.assertEqual(windows(ABOUT_WINDOW), [about])
 
     def test_system_info_without_registry_entries_says_it_is_unavailable(self):
         program = self.start()
-        self.open_from_main(program, "F6", ABOUT)
+        self.open_from_main(program, "F6", ABOUT_WINDOW)
         keys("alt+s")
-        box_window = self.assertMessage(program, MAIN,
-                                        "System Information Is Unavailable At This Time")
+        box_window = self.assertMessage(program, MAIN_WINDOW, SYSTEM_INFO_UNAVAILABLE)
         program.dismiss(box_window)
-        self.assertIsNotNone(window(ABOUT))
+        self.assertIsNotNone(window(ABOUT_WINDOW))
 
     def test_a_help_window_outlives_the_main_window_and_the_program_ends_with_it(self):
         program = self.start()
-        about = self.open_from_main(program, "F6", ABOUT)
+        about = self.open_from_main(program, "F6", ABOUT_WINDOW)
         activate(program.main_window)
         keys("alt+F4")
-        wait_until(lambda: window(MAIN) is None, "the main window to close")
+        wait_until(lambda: window(MAIN_WINDOW) is None, "the main window to close")
         # The program still answers: the About window's System Info gives its message.
         activate(about)
         keys("alt+s")
-        box_window = self.assertMessage(program, MAIN,
-                                        "System Information Is Unavailable At This Time")
+        box_window = self.assertMessage(program, MAIN_WINDOW, SYSTEM_INFO_UNAVAILABLE)
         program.dismiss(box_window)
         activate(about)
         keys("Escape")
@@ -357,12 +357,12 @@ class HelpWindowsTest(WineTest):
         for key in ("alt+x", "F9"):
             with self.subTest(key=key):
                 program = self.start()
-                self.open_from_main(program, "F5", INSTRUCTIONS)
-                self.open_from_main(program, "F6", ABOUT)
+                self.open_from_main(program, "F5", INSTRUCTIONS_WINDOW)
+                self.open_from_main(program, "F6", ABOUT_WINDOW)
                 activate(program.main_window)
                 keys(key)
                 wait_until(lambda: not program.running(), "the program to end")
-                for title in (MAIN, INSTRUCTIONS, ABOUT):
+                for title in (MAIN_WINDOW, INSTRUCTIONS_WINDOW, ABOUT_WINDOW):
                     self.assertEqual(windows(title), [])
 
 
@@ -380,7 +380,7 @@ class ScreenReaderTest(WineTest):
                            WINEDLLOVERRIDES=os.environ["WINEDLLOVERRIDES"] + ";uiautomationcore=n")
         program = self.start(environment=environment)
         # A screen reader asks the window for its UI Automation root when it meets it.
-        asked = run(WINE, os.environ["VANTREL_UIA_ASK"], "Vantrel")
+        asked = run(WINE, os.environ["VANTREL_UIA_ASK"], MAIN)
         self.assertEqual(asked.returncode, 0, "no window answered")
         self.assertIn(["UiaReturnRawElementProvider", "-25"], self.calls())
         return program
@@ -401,26 +401,26 @@ class ScreenReaderTest(WineTest):
         program = self.start_with_reader()
         # Warnings speak for themselves, and an emptied window has no result to say.
         keys("Return")
-        program.dismiss(self.assertMessage(program, WARNING, MISSING_ENTRY))
+        program.dismiss(self.assertMessage(program, WARNING_WINDOW, MISSING_ENTRY))
         keys("x")
-        program.dismiss(self.assertMessage(program, WARNING, "Invalid Entry"))
+        program.dismiss(self.assertMessage(program, WARNING_WINDOW, INVALID_ENTRY))
         keys("3", "Escape", "Tab", "5", "F1")
         wait_until(program.window_is_empty, "Esc and New to clear the window")
         self.assertEqual(self.notifications(), [])
 
-        self.type_class(["4", "", "3", "", "", "", "", "1", "2"])
+        self.type_class(MIXED_CLASS.counts)
         keys("Return")
-        wait_until(lambda: program.screen().number(GPA) == "2.75", "the GPA")
+        wait_until(lambda: program.screen().number(GPA) == MIXED_CLASS.gpa, "the GPA")
         # Raised as the result is set, before it is drawn; one for the one Calculate.
         heard = self.notifications()
         self.assertEqual(len(heard), 1, heard)
         kind, processing, text, activity, name, control_type = heard[0]
-        self.assertEqual((kind, text, activity), ("Other", "GPA is 2.75, Total Students 10", ""))
+        self.assertEqual((kind, text, activity), ("Other", MIXED_CLASS.announcement(), ""))
         # Said at once, over what the reader was saying about the typing.
         self.assertIn(processing, ("ImportantAll", "ImportantMostRecent"))
         # Raised by the main window (UIA_WindowControlTypeId), so that a reader takes it for the
         # application in the foreground's.
-        self.assertEqual((name, control_type), ("Vantrel", "50032"))
+        self.assertEqual((name, control_type), (MAIN, "50032"))
 
 
 def msi_property(name, msi=MSI):
@@ -525,6 +525,3 @@ class InstallerTest(unittest.TestCase):
         self.assertEqual(self.installed_versions(), [])
         self.assertFalse(os.path.exists(self.folder))
 
-
-if __name__ == "__main__":
-    unittest.main(verbosity=2)

@@ -9,18 +9,10 @@ import pathlib
 import re
 import sys
 
-root = pathlib.Path(sys.argv[1])
-readme = (root / "README.md").read_text(encoding="utf-8")
-table = readme[readme.index("| Layer | May include from |"):]
+import layer_table
 
-allowed = {}
-for line in table.splitlines()[2:]:
-    if not line.startswith("|"):
-        break
-    layer, uses = [cell.strip() for cell in line.strip("|").split("|")]
-    allowed[layer.strip("`/")] = set(re.findall(r"`(\w+)/`", uses))
-if not allowed:
-    sys.exit("README.md has no layer table")
+root = pathlib.Path(sys.argv[1])
+allowed = layer_table.read(root)
 
 include = re.compile(r'^\s*#\s*include\s+"(\w+)/', re.MULTILINE)
 faults = []

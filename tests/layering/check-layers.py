@@ -15,6 +15,8 @@ root = pathlib.Path(sys.argv[1])
 allowed = layer_table.read(root)
 
 include = re.compile(r'^\s*#\s*include\s+"(\w+)/', re.MULTILINE)
+# A path that climbs out of the file's folder reaches any layer, past the build's include roots.
+climbing = re.compile(r'^\s*#\s*include\s+["<]([^">]*\.\./[^">]*)[">]', re.MULTILINE)
 faults = []
 checked = 0
 for layer, uses in allowed.items():
@@ -22,9 +24,12 @@ for layer, uses in allowed.items():
         if path.suffix not in {".h", ".cpp", ".in"}:
             continue
         checked += 1
-        for folder in include.findall(path.read_text(encoding="utf-8", errors="replace")):
+        text = path.read_text(encoding="utf-8", errors="replace")
+        for folder in include.findall(text):
             if folder != layer and folder not in uses:
                 faults.append(f"{path.relative_to(root)} includes from {folder}/")
+        for included in climbing.findall(text):
+            faults.append(f"{path.relative_to(root)} includes {included} by a relative path")
 
 print(f"{checked} files in {len(allowed)} layers checked")
 for fault in faults:

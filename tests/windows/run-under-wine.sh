@@ -4,17 +4,12 @@
 # of its own, against registry values written with `wine reg add`. Ends only its own wineserver.
 # Usage: run-under-wine.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 source=$1
 build=$2
-work=$(mktemp -d)
-# Debian's wine64 is not on PATH, and its `wine` wrapper first tries the 32-bit loader.
-export PATH=/usr/lib/wine:$PATH
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$here/wine-prefix.sh"
+work=$wine_work
+export DISPLAY=
 started=$SECONDS
 
 # Build: the test with the program's resource script, and a stand-in tool that leaves a mark.
@@ -27,8 +22,7 @@ x86_64-w64-mingw32-windres "$build/generated/vantrel.rc" -O coff -o "$work/vantr
     -o "$work/launcher-test.exe"
 "${compile[@]}" "$source/tests/windows/Marker.cpp" -o "$work/tool.exe"
 
-wine64 wineboot --init >/dev/null 2>&1
-wineserver -w
+wine_prefix_boot
 tools=$WINEPREFIX/drive_c/vantrel-test
 mkdir -p "$tools/first" "$tools/second" "$tools/empty"
 cp "$work/tool.exe" "$tools/first/tool.exe"

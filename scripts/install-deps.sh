@@ -6,8 +6,8 @@ set -euo pipefail
 build_packages=(cmake g++ make qt6-base-dev libgl-dev libxcb1-dev libcups2-dev fonts-liberation)
 # The X11 and Wayland platform plugins.
 run_packages=(qt6-qpa-plugins qt6-wayland)
-test_packages=(libgtest-dev libqt6test6 xvfb xauth xdotool x11-utils x11-xserver-utils openbox
-    imagemagick cups printer-driver-cups-pdf poppler-utils dbus dbus-x11 at-spi2-core
+test_packages=(libgtest-dev googletest libqt6test6 xvfb xauth xdotool x11-utils x11-xserver-utils
+    openbox imagemagick cups printer-driver-cups-pdf poppler-utils dbus dbus-x11 at-spi2-core
     python3-pyatspi desktop-file-utils appstream appstream-compose python3-yaml dpkg-dev
     clang libclang-rt-dev libbenchmark-dev fonts-dejavu-core
     g++-mingw-w64-x86-64-posix wine64 ninja-build xz-utils wixl msitools tesseract-ocr

@@ -5,12 +5,8 @@
 # Wine prefix whose wineserver stays up between runs (as it does on a desktop running Wine).
 # Run on an X display.  Usage: startup-timing-wine.sh WINDOWS_PROBE.exe LINUX_PROBE
 set -euo pipefail
-work=$(mktemp -d)
-export PATH=/usr/lib/wine:$PATH
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
-DISPLAY= wine64 wineboot --init >/dev/null 2>&1
-wineserver -w
+source "$(dirname "$0")/../tests/windows/wine-prefix.sh"
+wine_prefix_boot
 wineserver -p >/dev/null 2>&1
 /usr/bin/python3 - "$@" <<'PY'
 import os, statistics, subprocess, sys, time

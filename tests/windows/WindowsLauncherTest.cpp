@@ -1,10 +1,10 @@
 // The launcher and the registry reader against Wine's Win32 registry, files and process start,
-// and the version resource that the program carries. The registry values are written by
-// run-under-wine.sh before each scenario; the scenario is the first argument.
+// and the version resource that the program carries. Each test suite is a scenario:
+// run-under-wine.sh writes the registry values it names, then runs its tests alone.
 #include <windows.h>
 
-#include <algorithm>
-#include <cstdio>
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -12,60 +12,37 @@
 
 namespace {
 
-int passed = 0;
-int failed = 0;
+using help::KeyValue;
+using help::ReadFailure;
+using Texts = std::vector<std::string>;
 
-void Check(bool condition, const std::string& what) {
-    if (condition) {
-        ++passed;
-    } else {
-        ++failed;
-        std::printf("FAILED: %s\n", what.c_str());
-    }
-}
+const std::string kFirstTool = "C:\\vantrel-test\\first\\tool.exe";
+const std::string kSecondTool = "C:\\vantrel-test\\second\\MSINFO32.EXE";
 
-struct Recorder {
-    help::SysInfoServices services;
-    std::vector<std::string> messages;
-    std::vector<std::string> starts;
-    Recorder() {
-        help::SysInfoServices platform = help::PlatformSysInfoServices(nullptr);
-        services = platform;
-        services.startProgram = [this, platform](const std::string& path) {
-            starts.push_back(path);
-            return platform.startProgram(path);
-        };
-        services.showMessage = [this](const std::string& text) { messages.push_back(text); };
-    }
+// What the launcher did: each program start it asked for, and each message it showed.
+struct Launch {
+    Texts starts;
+    Texts messages;
 };
 
-constexpr char kTestKey[] = "SOFTWARE\\VantrelTest";
-
-help::KeyValue Read(const char* value, const char* key = kTestKey) {
-    Recorder recorder;
-    return help::GetKeyValue(recorder.services, platform::registry::kLocalMachine, key, value);
+Launch StartSysInfo() {
+    Launch launch;
+    const help::SysInfoServices platform = help::PlatformSysInfoServices(nullptr);
+    help::SysInfoServices services = platform;
+    services.startProgram = [&launch, &platform](const std::string& path) {
+        launch.starts.push_back(path);
+        return platform.startProgram(path);
+    };
+    services.showMessage = [&launch](const std::string& text) { launch.messages.push_back(text); };
+    help::StartSysInfo(services);
+    return launch;
 }
 
-void ValueScenario() {
-    using help::KeyValue;
-    using help::ReadFailure;
-    Check(Read("Text") == KeyValue("abc"), "a text stored with its NUL reads \"abc\"");
-    Check(Read("Text1023") == KeyValue(std::string(1023, 'x')),
-          "a text of 1023 characters is read whole");
-    Check(Read("Text1024") == KeyValue(ReadFailure::ValueNotRead),
-          "a text of 1024 characters cannot be read");
-    Check(Read("Number") == KeyValue("305419896"), "a number reads as its decimal text");
-    Check(Read("Expandable") == KeyValue(""), "an expandable text reads as empty text");
-    Check(Read("Empty") == KeyValue(""), "an empty text reads \"\"");
-    Check(Read("Zero") == KeyValue(ReadFailure::NoData), "a value of no bytes is a failure");
-    Check(Read("Missing") == KeyValue(ReadFailure::ValueNotRead), "a missing value cannot be read");
-    Check(Read("Text", "SOFTWARE\\VantrelNoSuchKey") == KeyValue(ReadFailure::KeyNotOpened),
-          "a missing key cannot be opened");
-}
-
-bool Appears(const std::string& path, DWORD milliseconds) {
-    for (DWORD waited = 0; waited <= milliseconds; waited += 100) {
-        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+// The stand-in tool leaves PATH.started when it runs, which may be after its start returns.
+bool Started(const std::string& path) {
+    const std::string mark = path + ".started";
+    for (int tries = 0; tries < 100; ++tries) {
+        if (GetFileAttributesA(mark.c_str()) != INVALID_FILE_ATTRIBUTES) {
             return true;
         }
         Sleep(100);
@@ -73,81 +50,123 @@ bool Appears(const std::string& path, DWORD milliseconds) {
     return false;
 }
 
-// argv: scenario, then the marker files that must appear and those that must not.
-void LaunchScenario(const std::string& name, bool expectMessage, const std::string& mustStart,
-                    const std::string& mustNotStart) {
-    Recorder recorder;
-    help::StartSysInfo(recorder.services);
-    Check(recorder.messages == (expectMessage ? std::vector<std::string>{help::kSysInfoUnavailable}
-                                              : std::vector<std::string>{}),
-          name + ": the message shown, or not");
-    if (!mustStart.empty()) {
-        Check(Appears(mustStart + ".started", 10000), name + ": " + mustStart + " started");
-    }
-    // Every start goes through the recorder, so one that is not there never happened.
-    if (!mustNotStart.empty()) {
-        Check(std::find(recorder.starts.begin(), recorder.starts.end(), mustNotStart) ==
-                  recorder.starts.end(),
-              name + ": " + mustNotStart + " not started");
-    }
-    for (const std::string& start : recorder.starts) {
-        std::printf("  started: %s\n", start.c_str());
+KeyValue Read(const char* key, const char* value) {
+    return help::GetKeyValue(help::PlatformSysInfoServices(nullptr),
+                             platform::registry::kLocalMachine, key, value);
+}
+
+struct ValueCase {
+    const char* value;
+    KeyValue read;
+};
+
+// HKLM\SOFTWARE\VantrelTest holds a value of each kind.
+TEST(Values, ReadAsTheLauncherNeedsThem) {
+    const ValueCase cases[] = {
+        {"Text", "abc"},  // stored with its NUL
+        {"Text1023", std::string(1023, 'x')},
+        {"Text1024", ReadFailure::ValueNotRead},  // with its NUL, more than 1024 bytes
+        {"Number", "305419896"},
+        {"Expandable", ""},  // a kind that is neither text nor number
+        {"Empty", ""},
+        {"Zero", ReadFailure::NoData},  // binary, no bytes
+        {"Missing", ReadFailure::ValueNotRead},
+    };
+    for (const ValueCase& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(Read("SOFTWARE\\VantrelTest", c.value), c.read);
     }
 }
 
-void VersionScenario() {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
-    std::vector<char> data(size);
-    Check(size > 0 && GetFileVersionInfoA(path, 0, size, data.data()), "the version resource");
+TEST(Values, MissingKeyCannotBeOpened) {
+    EXPECT_EQ(Read("SOFTWARE\\VantrelNoSuchKey", "Text"), KeyValue(ReadFailure::KeyNotOpened));
+}
+
+// The program's resources, linked into this test as into vantrel.exe.
+class Version : public ::testing::Test {
+  protected:
+    Version() {
+        char path[MAX_PATH];
+        GetModuleFileNameA(nullptr, path, MAX_PATH);
+        DWORD ignored = 0;
+        data.resize(GetFileVersionInfoSizeA(path, &ignored));
+        loaded = !data.empty() && GetFileVersionInfoA(path, 0, data.size(), data.data());
+    }
+
+    std::string Text(const std::string& name) {
+        char* text = nullptr;
+        UINT length = 0;
+        const std::string block = "\\StringFileInfo\\040904B0\\" + name;
+        if (!VerQueryValueA(data.data(), block.c_str(), reinterpret_cast<void**>(&text), &length)) {
+            return "";
+        }
+        return text;
+    }
+
+    std::vector<char> data;
+    bool loaded = false;
+};
+
+TEST_F(Version, FileVersionIs1_0_0_1) {
+    ASSERT_TRUE(loaded);
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    Check(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length) &&
-              fixed->dwFileVersionMS == MAKELONG(0, 1) && fixed->dwFileVersionLS == MAKELONG(1, 0),
-          "file version 1.0.0.1");
-    char* text = nullptr;
-    Check(VerQueryValueA(data.data(), "\\StringFileInfo\\040904B0\\FileVersion",
-                         reinterpret_cast<void**>(&text), &length) &&
-              std::string(text) == "1.00.0001",
-          "version text 1.00.0001");
-    Check(VerQueryValueA(data.data(), "\\StringFileInfo\\040904B0\\ProductName",
-                         reinterpret_cast<void**>(&text), &length) &&
-              std::string(text) == "Vantrel",
-          "product name Vantrel");
-    Check(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, 0) !=
-              nullptr,
-          "the 32-pixel icon");
-    Check(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, 16, 16, 0) !=
-              nullptr,
-          "the 16-pixel icon");
+    ASSERT_TRUE(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    const std::vector<int> version = {
+        HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+        HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS)};
+    EXPECT_EQ(version, (std::vector<int>{1, 0, 0, 1}));
+}
+
+TEST_F(Version, Texts) {
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(Text("FileVersion"), "1.00.0001");
+    EXPECT_EQ(Text("ProductName"), "Vantrel");
+}
+
+TEST_F(Version, IconInBothSizes) {
+    for (const int size : {32, 16}) {
+        SCOPED_TRACE(size);
+        EXPECT_NE(
+            LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, size, size, 0),
+            nullptr);
+    }
+}
+
+// The first entry names a program that is there.
+TEST(FirstEntry, StartsItsProgram) {
+    const Launch launch = StartSysInfo();
+    EXPECT_EQ(launch.starts, Texts{kFirstTool});
+    EXPECT_TRUE(Started(kFirstTool));
+    EXPECT_EQ(launch.messages, Texts{});
+}
+
+// The first entry names a program that is not there; the second entry's program is.
+TEST(FirstEntryUnstartable, ShowsTheMessageAndStartsNoOther) {
+    const Launch launch = StartSysInfo();
+    EXPECT_EQ(launch.starts, Texts{"C:\\vantrel-test\\nothing\\here.exe"});
+    EXPECT_EQ(launch.messages, Texts{help::kSysInfoUnavailable});
+}
+
+// Only the second entry, naming a folder with MSINFO32.EXE.
+TEST(SecondEntry, StartsMsinfo32InItsFolder) {
+    const Launch launch = StartSysInfo();
+    EXPECT_EQ(launch.starts, Texts{kSecondTool});
+    EXPECT_TRUE(Started(kSecondTool));
+    EXPECT_EQ(launch.messages, Texts{});
+}
+
+// Only the second entry, naming a folder without MSINFO32.EXE.
+TEST(SecondEntryWithoutFile, ShowsTheMessage) {
+    const Launch launch = StartSysInfo();
+    EXPECT_EQ(launch.starts, Texts{});
+    EXPECT_EQ(launch.messages, Texts{help::kSysInfoUnavailable});
+}
+
+TEST(NeitherEntry, ShowsTheMessage) {
+    const Launch launch = StartSysInfo();
+    EXPECT_EQ(launch.starts, Texts{});
+    EXPECT_EQ(launch.messages, Texts{help::kSysInfoUnavailable});
 }
 
 }  // namespace
-
-int main(int argc, char* argv[]) {
-    const std::string scenario = argc > 1 ? argv[1] : "";
-    const std::string first = argc > 2 ? argv[2] : "";
-    const std::string second = argc > 3 ? argv[3] : "";
-    if (scenario == "values") {
-        ValueScenario();
-    } else if (scenario == "version") {
-        VersionScenario();
-    } else if (scenario == "first-entry") {
-        LaunchScenario(scenario, false, first, second);
-    } else if (scenario == "first-entry-unstartable") {
-        LaunchScenario(scenario, true, "", second);
-    } else if (scenario == "second-entry") {
-        LaunchScenario(scenario, false, second, "");
-    } else if (scenario == "second-entry-without-file") {
-        LaunchScenario(scenario, true, "", "");
-    } else if (scenario == "neither-entry") {
-        LaunchScenario(scenario, true, "", "");
-    } else {
-        std::printf("unknown scenario %s\n", scenario.c_str());
-        return 2;
-    }
-    std::printf("%s: %d passed, %d failed\n", scenario.c_str(), passed, failed);
-    return failed == 0 ? 0 : 1;
-}

@@ -10,19 +10,12 @@ if [ ! -f "$1/package/vantrel.exe" ]; then
 fi
 build=$(cd "$1" && pwd)
 shift
-work=$(mktemp -d)
-# Debian's wine64 is not on PATH, and its `wine` wrapper first tries the 32-bit loader.
-export PATH=/usr/lib/wine:$PATH
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$here/wine-prefix.sh"
+work=$wine_work
 export VANTREL_EXE=$build/package/vantrel.exe
 export VANTREL_MSI=$(ls "$build"/vantrel-*-x64.msi)
 # Where the design puts the main window's labels: written by the native build beside this one.
 export VANTREL_DESIGN=${VANTREL_DESIGN:-$build/../design/main-window.json}
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 # A stand-in for the system's UI Automation core, which records what the program tells screen
 # readers, and a helper that asks a window for its UI Automation root as a screen reader does.
@@ -31,8 +24,7 @@ compile=(x86_64-w64-mingw32-g++ -std=c++20 -O1 -Wall -Wextra -Wpedantic -Werror 
 "${compile[@]}" -municode "$here/AskForUiAutomation.cpp" -o "$work/ask-for-ui-automation.exe"
 export VANTREL_UIA_ASK=$work/ask-for-ui-automation.exe
 
-DISPLAY= wine64 wineboot --init >/dev/null 2>&1
-wineserver -w
+wine_prefix_boot
 # Loaded only by a program started with WINEDLLOVERRIDES naming it (uiautomationcore=n).
 cp "$work/uiautomationcore.dll" "$WINEPREFIX/drive_c/windows/system32/uiautomationcore.dll"
 # No Windows faces in a fresh prefix: Arial and the dialog faces are drawn with Liberation Sans,

@@ -8,7 +8,9 @@ if [ -z "${VANTREL_SCREENSHOT_DISPLAY:-}" ]; then
 fi
 out=${1:-docs/main-window.png}
 source tests/e2e/wait-for.sh
+# The design's places, which a build with the tests writes.
 export VANTREL_DESIGN=${VANTREL_DESIGN:-build/design/main-window.json}
+[ -f "$VANTREL_DESIGN" ] || scripts/build.sh
 source tests/xserver/gpa-drawn.sh
 runtime=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$runtime"' EXIT

@@ -1,8 +1,6 @@
-#include <gtest/gtest.h>
+#include <QtGlobal>
 
-#include <QApplication>
-
-#include "app/Startup.h"
+#include "TestApplication.h"
 
 // Window tests need one application object for the whole run, on the offscreen platform.
 int main(int argc, char* argv[]) {
@@ -12,8 +10,5 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     }
-    ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    PrepareApplication();  // as the program starts
-    return RUN_ALL_TESTS();
+    return RunTestsInProgramApplication(argc, argv);
 }

@@ -23,12 +23,13 @@ from expected import (ABOUT as ABOUT_TITLE, GRADES, INSTRUCTIONS as INSTRUCTIONS
                       SYSTEM_INFO_UNAVAILABLE, TOP_GRADES, VERSION, WARNING, program_environment,
                       title_pattern)
 from polling import wait_for_value, wait_until
-from running_program import RunningProgram, start_accessibility_bus as setUpModule  # noqa: F401
+from running_program import RunningProgram, start_accessibility_bus
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
 ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS", "")
 INSTRUCTIONS = title_pattern(INSTRUCTIONS_TITLE)  # the titles as xdotool patterns
 ABOUT = title_pattern(ABOUT_TITLE)
+setUpModule = start_accessibility_bus
 # The accessibility tree changes under a reader while windows open and close: a read that fails
 # then counts as "not yet".
 NOT_YET = (Exception,)
@@ -370,7 +371,7 @@ class HelpWindowsTest(DesktopTest):
         self.assertEqual(self.open_from_main(program, "F5", INSTRUCTIONS, INSTRUCTIONS_TITLE),
                          instructions)
         self.assertEqual(program.x_windows(INSTRUCTIONS), [instructions])
-        text = program.find("How to use...", "dialog")
+        text = program.find(INSTRUCTIONS_TITLE, "dialog")
         lines = [text.getChildAtIndex(i) for i in range(text.childCount)]
         self.assertTrue(any(line.name.startswith("1. Fill in the number of students")
                             for line in lines))
@@ -401,7 +402,7 @@ class HelpWindowsTest(DesktopTest):
         keys("Escape")  # the window has no cancel button: it stays
         # The main window taking the focus comes after the Esc; the program has handled it then.
         program.activate(program.main_window)
-        self.assertIn(("dialog", "How to use..."), program.windows())
+        self.assertIn(("dialog", INSTRUCTIONS_TITLE), program.windows())
         program.activate(instructions)
         keys("Return")
         program.wait_closed(instructions, INSTRUCTIONS, INSTRUCTIONS_TITLE)  # OK closes it
@@ -419,7 +420,7 @@ class HelpWindowsTest(DesktopTest):
         # The help window taking the focus comes after the close; the program has handled it.
         program.activate(instructions)
         self.assertTrue(program.running())
-        self.assertEqual(program.windows(), [("dialog", "How to use...")])
+        self.assertEqual(program.windows(), [("dialog", INSTRUCTIONS_TITLE)])
         keys("Return")
         program.wait_for_exit()
 
@@ -445,7 +446,7 @@ class HelpWindowsTest(DesktopTest):
         keys("alt+s")
         wait_until(lambda: os.path.exists(marker), "System Info to start the program")
         self.after_a_later_key(program, "Tab", "System Info...")
-        self.assertIn(("dialog", "About Vantrel"), program.windows())
+        self.assertIn(("dialog", ABOUT_TITLE), program.windows())
 
     def test_system_info_without_a_tool_says_so(self):
         program = self.start()
@@ -455,7 +456,7 @@ class HelpWindowsTest(DesktopTest):
         keys("Return")  # Enter on System Info presses it
         self.dismiss_alert(program, (MAIN, SYSTEM_INFO_UNAVAILABLE), back_to=ABOUT_TITLE)
         self.after_a_later_key(program, "shift+Tab", "OK")
-        self.assertIn(("dialog", "About Vantrel"), program.windows())
+        self.assertIn(("dialog", ABOUT_TITLE), program.windows())
 
 
 class HighResolutionTest(DesktopTest):

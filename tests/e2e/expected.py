@@ -20,9 +20,11 @@ MISSING_ENTRY = "Please enter the number of students according to their grades"
 INVALID_ENTRY = "Invalid Entry"
 NO_PRINTER = "The window could not be printed because no printer is available."
 SYSTEM_INFO_UNAVAILABLE = "System Information Is Unavailable At This Time"
-VERSION = "Version 1.0.1"
-CREDIT = "With the complements of Ketharin"
-ABOUT_TITLE_LINE = "Vantrel made by Ketharin"
+AUTHOR = "Ketharin"
+VERSION_NUMBER = "1.0.1"
+VERSION = "Version " + VERSION_NUMBER
+CREDIT = "With the complements of " + AUTHOR
+ABOUT_TITLE_LINE = MAIN + " made by " + AUTHOR
 
 
 def title_pattern(title):

@@ -12,10 +12,10 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 path = os.path.abspath(sys.argv[1])
-spec = importlib.util.spec_from_file_location("suite", path)
-suite = importlib.util.module_from_spec(spec)
+located = importlib.util.spec_from_file_location("suite", path)
+suite = importlib.util.module_from_spec(located)
 sys.modules["suite"] = suite
-spec.loader.exec_module(suite)
+located.loader.exec_module(suite)
 result = unittest.main(module=suite, argv=[path] + sys.argv[2:], exit=False,
                        verbosity=2).result
 failed = len(result.failures) + len(result.errors)

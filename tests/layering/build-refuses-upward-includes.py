@@ -2,10 +2,11 @@
 """Fails unless the build itself refuses every include that the layer table does not allow.
 
 Each target that compiles a layer's files preprocesses, with its own compile command from
-compile_commands.json, a one-line file in that layer's folder that includes a header of one
-folder. Its own folder must be found, which shows that the probe works; every folder the table
-does not allow it must be refused for want of the file. Which includes are found is decided by
-the include roots alone, so preprocessing settles it.
+compile_commands.json, a one-line file that includes a header of one folder. The file lies in a
+scratch folder, not beside the layer's files, so that only the include roots can find a header.
+Its own folder must be found, which shows that the probe works; every folder the table does not
+allow it must be refused for want of the file. Which includes are found is decided by the
+include roots alone, so preprocessing settles it.
 Usage: build-refuses-upward-includes.py SOURCE_ROOT BUILD_DIR
 """
 

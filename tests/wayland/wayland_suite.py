@@ -15,10 +15,11 @@ import unittest
 from expected import (ABOUT, FOUR_GRADES, INSTRUCTIONS, INVALID_ENTRY, MAIN, MISSING_ENTRY,
                       TWO_AND_ONE, VERSION, WARNING, program_environment)
 from polling import wait_until as poll
-from running_program import RunningProgram, start_accessibility_bus as setUpModule  # noqa: F401
+from running_program import RunningProgram, start_accessibility_bus
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
 ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS", "")
+setUpModule = start_accessibility_bus
 
 
 def wait_until(condition, what, timeout=30.0):

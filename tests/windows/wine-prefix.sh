@@ -2,7 +2,8 @@
 # Sourced by the scripts that run the program's Windows builds under Wine. Sets up a fresh 64-bit
 # Wine prefix in a scratch folder of its own, $wine_work/prefix, the rest of that folder being the
 # caller's. When the calling script exits, ends that prefix's wineserver (no other) and removes
-# the folder. Call wine_prefix_boot to create the prefix (or start it in the background).
+# the folder: through an EXIT trap, which a caller must not replace. Call wine_prefix_boot to
+# create the prefix (or start it in the background).
 
 wine_work=$(mktemp -d)
 # Debian's wine64 is not on PATH, and its `wine` wrapper first tries the 32-bit loader.

@@ -15,9 +15,9 @@ import tempfile
 import unittest
 
 import polling
-from expected import (ABOUT, INSTRUCTIONS, INVALID_ENTRY, MAIN, MISSING_ENTRY, MIXED_CLASS,
-                      NO_PRINTER, SYSTEM_INFO_UNAVAILABLE, VERSION, WARNING, design,
-                      title_pattern)
+from expected import (ABOUT, AUTHOR, INSTRUCTIONS, INVALID_ENTRY, MAIN, MISSING_ENTRY,
+                      MIXED_CLASS, NO_PRINTER, SYSTEM_INFO_UNAVAILABLE, VERSION, VERSION_NUMBER,
+                      WARNING, design, title_pattern)
 
 WINE = "/usr/lib/wine/wine64"
 EXE = os.environ["VANTREL_EXE"]
@@ -75,12 +75,12 @@ def keys(*names):
     run("xdotool", "key", "--delay", "40", *names, check=True)
 
 
-def windows(title_pattern):
-    return run("xdotool", "search", "--onlyvisible", "--name", title_pattern).stdout.split()
+def windows(pattern):
+    return run("xdotool", "search", "--onlyvisible", "--name", pattern).stdout.split()
 
 
-def window(title_pattern):
-    found = windows(title_pattern)
+def window(pattern):
+    found = windows(pattern)
     return found[0] if found else None
 
 
@@ -212,11 +212,11 @@ class Program:
                  + [box(i) for i in range(1, 10)])
         return all(screen.blank(area) for area in areas)
 
-    def message(self, title_pattern):
+    def message(self, pattern):
         """Waits for a message box (not the main window) and returns its words."""
         box_window = wait_until(
-            lambda: next((w for w in windows(title_pattern) if w != self.main_window), None),
-            "a message box " + title_pattern)
+            lambda: next((w for w in windows(pattern) if w != self.main_window), None),
+            "a message box " + pattern)
         # Wine draws the box's text a moment after mapping it.
         return box_window, wait_until(lambda: Screen(box_window).text(), "the message's text")
 
@@ -239,8 +239,8 @@ class WineTest(unittest.TestCase):
             if index < len(counts) - 1:
                 keys("Tab")
 
-    def assertMessage(self, program, title_pattern, expected):
-        box_window, words = program.message(title_pattern)
+    def assertMessage(self, program, pattern, expected):
+        box_window, words = program.message(pattern)
         self.assertIn(expected, words)
         return box_window
 
@@ -258,7 +258,9 @@ class MainWindowTest(WineTest):
         self.assertEqual(program.results(),
                          (MIXED_CLASS.gpa, MIXED_CLASS.total, MIXED_CLASS.shares))
         # The F box, where Enter was pressed, holds the caret.
-        self.assertEqual(program.boxes(but=8), MIXED_CLASS.boxes_after()[:8] + [None, "0"])
+        boxes = MIXED_CLASS.boxes_after()
+        boxes[8] = None
+        self.assertEqual(program.boxes(but=8), boxes)
         program.screen().keep("main-window-calculated")
 
         keys("Escape")
@@ -295,13 +297,13 @@ class MainWindowTest(WineTest):
 
 
 class HelpWindowsTest(WineTest):
-    def open_from_main(self, program, key, title_pattern):
+    def open_from_main(self, program, key, pattern):
         """Presses a key in the main window; the window it opens or brings forward comes to
         stand above the main window. (Under Wine with openbox a window brought forward this
         way is raised but does not take the focus.)"""
         activate(program.main_window)
         keys(key)
-        found = wait_until(lambda: window(title_pattern), "a window " + title_pattern)
+        found = wait_until(lambda: window(pattern), "a window " + pattern)
         wait_until(lambda: stacked_above(found, program.main_window),
                    "the window to come forward")
         return found
@@ -467,7 +469,7 @@ class InstallerTest(unittest.TestCase):
         entry = self.uninstall_entry()
         self.assertIsNotNone(entry)
         self.assertEqual((entry.get("DisplayName"), entry.get("DisplayVersion"),
-                          entry.get("Publisher")), ("Vantrel", "1.0.1", "Ketharin"))
+                          entry.get("Publisher")), (MAIN, VERSION_NUMBER, AUTHOR))
 
         # Installing the same version again keeps what is there.
         self.msiexec("/i", msi, "/qn")
@@ -496,7 +498,7 @@ class InstallerTest(unittest.TestCase):
                 parts = re.split(r"\s{4}", line.strip())  # name, type, value
                 if line.startswith("    ") and len(parts) == 3:
                     values[parts[0]] = parts[2]
-            if values.get("DisplayName") == "Vantrel":
+            if values.get("DisplayName") == MAIN:
                 versions.append(values.get("DisplayVersion"))
         return versions
 
@@ -508,7 +510,7 @@ class InstallerTest(unittest.TestCase):
         with open(os.path.join(built, "vantrel.wxs")) as source:
             wxs = source.read()
         wxs = re.sub(r'Product Id="[^"]+"', 'Product Id="6A0C1D2E-3F40-5162-7384-95A6B7C8D9E0"',
-                     wxs).replace('Version="1.0.1"', 'Version="1.0.2"')
+                     wxs).replace('Version="%s"' % VERSION_NUMBER, 'Version="1.0.2"')
         wxs = wxs.replace('Source="', 'Source="../').replace('SourceFile="', 'SourceFile="../')
         with open(os.path.join(folder, "later.wxs"), "w") as out:
             out.write(wxs)
@@ -517,7 +519,7 @@ class InstallerTest(unittest.TestCase):
         self.assertEqual(msi_property("UpgradeCode", later), msi_property("UpgradeCode"))
 
         self.msiexec("/i", "Z:" + os.path.abspath(MSI).replace("/", "\\"), "/qn")
-        self.assertEqual(self.installed_versions(), ["1.0.1"])
+        self.assertEqual(self.installed_versions(), [VERSION_NUMBER])
         self.msiexec("/i", "Z:" + later.replace("/", "\\"), "/qn")
         self.assertEqual(self.installed_versions(), ["1.0.2"])
         self.assertTrue(os.path.isfile(os.path.join(self.folder, "vantrel.exe")))

@@ -92,10 +92,26 @@ setup() {
 # Every test suite the program has, so that none is left out.
 mapfile -t scenarios < <(wine64 "$work/launcher-test.exe" --gtest_list_tests | tr -d '\r' |
     sed -n 's/^\([A-Za-z0-9_]*\)\.$/\1/p')
+# Runs one scenario's tests. Wine at times fails to start a program at all, saying nothing: a run
+# in which no test began is tried once more. A run whose tests began is never repeated.
+run_scenario() {
+    local attempt output failed
+    for attempt in 1 2; do
+        setup "$1"
+        failed=0
+        output=$(wine64 "$work/launcher-test.exe" --gtest_filter="$1.*" 2>&1) || failed=$?
+        [ -z "$output" ] || printf '%s\n' "${output//$'\r'/}"
+        if [ "$failed" -eq 0 ] || grep -q '^\[==========\] Running' <<<"$output"; then
+            return "$failed"
+        fi
+        echo "Wine ran no test of $1 (attempt $attempt, exit status $failed)"
+    done
+    return 1
+}
+
 status=0
 for scenario in "${scenarios[@]}"; do
-    setup "$scenario"
-    wine64 "$work/launcher-test.exe" --gtest_filter="$scenario.*" | tr -d '\r' || status=1
+    run_scenario "$scenario" || status=1
 done
 [ ${#scenarios[@]} -gt 0 ] || status=1
 echo "Windows tests under Wine took $((SECONDS - started)) s"

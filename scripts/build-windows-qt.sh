@@ -42,7 +42,8 @@ complete() {
         [ -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ] &&
         [ -f "$prefix/lib/cmake/Qt6PrintSupport/Qt6PrintSupportConfig.cmake" ] &&
         [ -f "$prefix/lib/libQt6Widgets.a" ] &&
-        [ -f "$prefix/plugins/platforms/libqwindows.a" ]
+        [ -f "$prefix/plugins/platforms/libqwindows.a" ] &&
+        [ -s "$prefix/provenance/object-sources.txt.xz" ]
 }
 if complete; then
     echo "$prefix"
@@ -85,6 +86,39 @@ cd build
     { tail -40 configure.log >&2; exit 1; }
 cmake --build . --parallel "$(nproc)" >build.log 2>&1 || { tail -60 build.log >&2; exit 1; }
 cmake --install . >/dev/null
+
+# Where this Qt's code came from, kept for the notices of the packages that link it: what each
+# object was compiled from (with every file it included), and Qt's attribution files of bundled
+# code with the licence texts they name.
+provenance=$prefix/provenance
+mkdir -p "$provenance/source"
+ninja -t deps | xz -T0 >"$provenance/object-sources.txt.xz"
+(cd .. && pwd) >"$provenance/source-root"
+(cd .. && python3 - "$provenance/source" <<'PY'
+import json, os, shutil, sys
+target = sys.argv[1]
+def keep(path):
+    os.makedirs(os.path.join(target, os.path.dirname(path)), exist_ok=True)
+    shutil.copyfile(path, os.path.join(target, path))
+for folder, dirs, files in os.walk("."):
+    dirs[:] = [d for d in dirs if d != "build"] if folder == "." else dirs
+    if "qt_attribution.json" not in files:
+        continue
+    attribution = os.path.normpath(os.path.join(folder, "qt_attribution.json"))
+    keep(attribution)
+    try:
+        entries = json.load(open(attribution), strict=False)
+    except ValueError as error:
+        print(f"{attribution}: {error}", file=sys.stderr)
+        continue
+    for entry in entries if isinstance(entries, list) else [entries]:
+        named = entry.get("LicenseFiles", entry.get("LicenseFile", []))
+        for name in [named] if isinstance(named, str) else named:
+            path = os.path.normpath(os.path.join(folder, name))
+            if os.path.isfile(path):
+                keep(path)
+PY
+)
 
 echo "$stamp" > "$prefix/vantrel-qt.stamp"
 complete || { echo "Qt for Windows: the install is incomplete" >&2; exit 1; }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the application icon's XPM images as PNG files for the desktop's icon theme, and as a
 // Windows .ico holding both sizes. The larger sizes that software centres want are the 16-colour
 // design's pixels repeated (16 px three times, 32 px two and four times), never smoothed.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Windows packages of a cross build: the installer vantrel-VERSION-x64.msi, made with wixl,
 # and a zip holding the .exe alone. Both land in the build folder (target "packages").
 find_program(WIXL wixl REQUIRED)

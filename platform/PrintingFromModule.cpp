@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <QCoreApplication>
 #include <QLibrary>
 
@@ -13,10 +16,11 @@ struct PrintModule {
     QString whyNot;  // why the module could not be loaded
 };
 
-// The print module lies in ../lib/vantrel beside the program's folder, installed or built.
+// The print module lies in the program's library folder beside its own folder (the build puts
+// that folder's path from the prefix in VANTREL_MODULE_DIR), installed or built.
 PrintModule LoadPrintModule() {
     QLibrary module(QCoreApplication::applicationDirPath() +
-                    QStringLiteral("/../lib/vantrel/libvantrel_print"));
+                    QStringLiteral("/../" VANTREL_MODULE_DIR "/libvantrel_print"));
     auto print = reinterpret_cast<PrintFunction>(module.resolve("VantrelPrintWidgetImageOutcome"));
     return {print, print == nullptr ? module.errorString() : QString()};
 }

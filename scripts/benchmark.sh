@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures what README's Performance section reports: ParseCount and a whole Calculate (Google
 # Benchmark), and start-up to the first painted window with its peak memory, side by side with a
 # bare Qt window built in the same tree. Start-up runs on a private Xvfb display.

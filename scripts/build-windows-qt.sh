@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the static Qt for 64-bit Windows that vantrel.exe links against: qtbase from Debian's
 # own source package (the same version as the host Qt, whose moc, rcc and uic it uses), patched
 # with the fixes for that version, cross-compiled with MinGW-w64 into a cache folder outside the

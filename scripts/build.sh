@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds Vantrel in build/: with its tests (the default), or the program alone
 # ("program"), which needs only what `install-deps.sh run` installs.
 # Usage: scripts/build.sh [program|all]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running or testing Vantrel needs, when missing.
 # Usage: scripts/install-deps.sh build|run|test|bench
 set -euo pipefail
@@ -11,7 +13,7 @@ test_packages=(libgtest-dev googletest libqt6test6 xvfb xauth xdotool x11-utils 
     python3-pyatspi desktop-file-utils appstream appstream-compose python3-yaml dpkg-dev
     clang libclang-rt-dev libbenchmark-dev fonts-dejavu-core
     g++-mingw-w64-x86-64-posix wine64 ninja-build xz-utils wixl msitools tesseract-ocr
-    sway wtype grim)
+    sway wtype grim reuse lintian man-db)
 
 bench_packages=(hyperfine time)
 # A screen reader for the tests, without what it recommends (a whole desktop's worth).

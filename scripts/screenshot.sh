@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes docs/main-window.png: the main window after a calculation, on a private Xvfb display.
 # Needs a built program (scripts/build.sh) and the test packages (scripts/install-deps.sh test).
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times the Windows program's start-up under Wine beside the Linux program's, on the same X
 # display: each is a start-up probe that starts like the program and quits after its first
 # paint. Runs alternate between the two, 3 warm-up runs and 20 measured runs each, in a fresh

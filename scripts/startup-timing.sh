@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times two programs that quit after their first paint, side by side: runs alternate between
 # them (so that a busy moment of the machine hits both alike), 5 warm-up runs and 40 measured
 # runs each; reports the median time from exec to exit and the median peak resident memory

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Vantrel and runs every test: once as built for use, then
 # again built with AddressSanitizer and UndefinedBehaviorSanitizer (with clang), where the
 # bounded fuzzing run comes too. Any sanitizer report fails the run. Needs no display.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cross-compiling for 64-bit Windows with MinGW-w64 (the posix thread model, which has the
 # std::thread pieces Qt needs). Qt's own build records this file's path, so the Qt build copies
 # it beside the Qt it makes and both that Qt and the program are built with the copy.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One whole Calculate on ten boxes of 1 MB each, and the paste of 1 MB into a box, on Qt's
 // offscreen platform.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ParseCount on texts of 10 B, 1 KB and 1 MB: digits, digits with spaces, and a long text
 // that stops early.
 #include <benchmark/benchmark.h>

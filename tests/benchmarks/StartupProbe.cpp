@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts like the program (or, built as the baseline, shows one empty window) and quits right
 // after the first paint of its window: what start-up costs, timed from outside.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes where the main window's design puts its labels and boxes, in pixels at 96 dots per
 // inch, as JSON: the suites that read the window from the screen take their places from here.
 // Usage: design_export OUTPUT.json

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Reading the program as a screen reader does, on the accessibility bus: its application, its
 windows on screen, a result by the caption that labels it, and a button pressed by its name."""
 

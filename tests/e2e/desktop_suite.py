@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Vantrel as a person uses it: the real program on an X server with a window manager, driven
 only from outside with real keys (xdotool), and read the way a screen reader reads it (AT-SPI).
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What the program shows a person, as every end-to-end suite expects it: its windows' titles,
 its messages, classes typed into it with the figures it gives for them, where its design puts the
 main window's labels and boxes, and the environment a suite starts it in on Linux."""

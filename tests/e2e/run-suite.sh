@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a suite that reads the program through the accessibility bus: a private session bus, a
 # private X server with openbox, then the suite.
 # Usage: run-suite.sh SUITE.py path/to/vantrel [unittest arguments]

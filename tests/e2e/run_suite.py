@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Runs one end-to-end suite: python3 run_suite.py SUITE.py [unittest arguments].
 
 Every suite imports the shared modules beside this runner (expected, polling, ...) by name; what

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """One run of the program under test in a suite, found on the accessibility bus by its pid and
 read there as a screen reader reads it."""
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the test scripts: they wait for a condition, never for a fixed time. The shell's
 # counterpart of polling.py.
 

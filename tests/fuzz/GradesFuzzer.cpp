@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the whole way from box texts to figures: the missing-entry rule, reading the counts,
 // the statistics and the three texts. Checks what the window could show, not just survival.
 // The input is up to ten box texts separated by the byte 0x1E.

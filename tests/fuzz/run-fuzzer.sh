@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A bounded fuzzing run: the seed corpus of the repository plus long texts made here, about a
 # minute of fuzzing; finding nothing is the pass. Usage: run-fuzzer.sh FUZZER SEED_CORPUS
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fails unless the build itself refuses every include that the layer table does not allow.
 
 Each target that compiles a layer's files preprocesses, with its own compile command from

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fails when a program file includes from a folder above its own layer.
 
 The rule is the "Layer | May include from" table in README.md, so that it is written once.

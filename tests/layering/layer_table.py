@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Reads the layer table of README.md ("| Layer | May include from |"), where the rule is set."""
 
 import pathlib

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layering check must fail on an upward include: copies of the tree where the About window
 # includes the main window, from the source root and by a relative path.
 set -euo pipefail

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What a real screen reader, Orca, says while a person uses Vantrel with the keyboard.
 
 Orca runs with its speech on but no speech server to reach, so it says nothing aloud and writes

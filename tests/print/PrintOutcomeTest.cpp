@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // File > Print against a real CUPS server: what the user is told when the window is printed,
 // when the printer refuses the job and when the print module cannot be loaded.
 #include <gtest/gtest.h>

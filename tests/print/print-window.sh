@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # File > Print on a real print system. Presses F2 in the running program, waits for the PDF and
 # checks that the page holds the window's image; then, with the print server stopped, checks
 # that F2 says no printer is available. Runs under with-cups.sh and with-xvfb.sh.

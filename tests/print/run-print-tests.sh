@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The print tests, once as built (the print module beside the program) and once from a copy of
 # the test program in a folder without the module. Runs under with-cups.sh.
 # Usage: run-print-tests.sh path/to/print_tests

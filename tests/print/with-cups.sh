@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command with a private CUPS server whose default printer is a cups-pdf queue, named in
 # $VANTREL_TEST_PRINTER; the server's pid is in $VANTREL_TEST_CUPSD, for a command that stops
 # it to see the program with no printer. The PDFs land in $HOME/PDF or cups-pdf's anonymous

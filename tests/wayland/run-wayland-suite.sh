@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the Wayland suite: sway on its headless backend, a private session bus for the
 # accessibility bus, then the suite. sway will not run as root, so as root everything runs as an
 # unprivileged user of its own; as anyone else, as that user.
@@ -55,8 +57,8 @@ fi
 mkdir -p "$work/program/bin" "$work/program/lib" "$work/suite/wayland" "$work/suite/e2e" \
     "$work/runtime" "$work/home" "$work/artifacts" "$work/sanitizer-logs"
 cp "$program" "$work/program/bin/"
-if [ -d "$(dirname "$program")/../lib/vantrel" ]; then
-    cp -r "$(dirname "$program")/../lib/vantrel" "$work/program/lib/"
+if [ -d "$(dirname "$program")/../lib" ]; then
+    cp -r "$(dirname "$program")/../lib/." "$work/program/lib/"
 fi
 # The suite, with the runner and the helpers all suites share, laid out as in the source tree.
 cp "$here/wayland_suite.py" "$here/sway-session.sh" "$here/sway.conf" "$work/suite/wayland/"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Inside the private session bus: starts sway headless, waits until it answers, runs the suite
 # and stops sway. Needs XDG_RUNTIME_DIR (owned by the caller, mode 700).
 set -euo pipefail

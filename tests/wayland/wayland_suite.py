@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Vantrel on a Wayland desktop: the real program under sway, driven only with keys from a
 virtual keyboard (wtype), read the way a screen reader reads it (AT-SPI, which runs on D-Bus and
 so does not care which display protocol draws the windows), with sway's own window list telling

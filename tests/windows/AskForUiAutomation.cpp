@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Asks a window for its UI Automation root, as a screen reader does when it meets the window:
 // the program's accessibility comes alive only then.
 // Usage: ask-for-ui-automation.exe TITLE. Ends with 0 once the window has answered, 2 when no

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A stand-in system-information tool: when started, it leaves a file named after itself with
 // ".started" added, then ends.
 #include <windows.h>

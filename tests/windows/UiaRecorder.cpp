@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A stand-in uiautomationcore.dll: it answers that a UI Automation client is listening, and writes
 // each call the program makes to it as one line to the file that VANTREL_UIA_RECORD names. No
 // Wine passes a notification on to a client, so a test reads here what a screen reader would

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The launcher and the registry reader against Wine's Win32 registry, files and process start,
 // and the version resource that the program carries. Each test suite is a scenario:
 // run-under-wine.sh writes the registry values it names, then runs its tests alone.

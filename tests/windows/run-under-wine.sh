@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the launcher, the registry reader and their Windows services for 64-bit Windows with
 # MinGW-w64, together with the program's resources and GoogleTest, and runs their tests under
 # Wine in a prefix of its own, scenario by scenario: a scenario is a test suite, run alone after

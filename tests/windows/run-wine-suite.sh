@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the Wine suite on vantrel.exe and its installer: a fresh 64-bit Wine prefix of its own, on
 # a private X server with openbox. Ends only its own wineserver.
 # Usage: run-wine-suite.sh BUILD_WINDOWS_DIR [unittest arguments]

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # shellcheck shell=bash
 # Sourced by the scripts that run the program's Windows builds under Wine. Sets up a fresh 64-bit
 # Wine prefix in a scratch folder of its own, $wine_work/prefix, the rest of that folder being the

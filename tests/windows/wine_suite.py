@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Vantrel for Windows as a person uses it: the real vantrel.exe and its installer under Wine, on
 an X server with a window manager, driven only with real keys (xdotool) and read from the screen
 as a person reads it: screenshots of the labels, read with tesseract.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by scripts that look at the main window on an X server. Needs VANTREL_DESIGN: where the
 # design puts the main window's labels, in pixels below the menu bar, as the build writes it.
 read -r client_width client_height gpa_left gpa_top gpa_width gpa_height < <(python3 -c '

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command on a private Xvfb display with openbox managing the windows, so that focus,
 # activation and stacking behave as on a desktop. Ends only the processes it started.
 set -euo pipefail

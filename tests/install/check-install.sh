@@ -6,6 +6,7 @@
 # the unpacked package. Runs under with-xvfb.sh.  Usage: check-install.sh BUILD_DIR
 set -euo pipefail
 source "$(dirname "$0")/../e2e/wait-for.sh"
+source "$(dirname "$0")/../e2e/identity.sh"
 build=$1
 work=$(mktemp -d)
 pids=()
@@ -32,15 +33,17 @@ done
 page=$work/prefix/share/man/man1/vantrel.1.gz
 complaints=$(MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
 [ -z "$complaints" ] || fail "the manual page: $complaints"
-MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q "Vantrel 1.0.1" ||
-    fail "the manual page does not name Vantrel 1.0.1"
+MANWIDTH=80 man -l "$page" 2>/dev/null | grep -qF "$program_title $program_version" ||
+    fail "the manual page does not name $program_title $program_version"
 # The changelog's latest entry is this version.
 version=$(zcat "$work/prefix/share/doc/vantrel/changelog.gz" | dpkg-parsechangelog -l - -S Version)
-[ "$version" = "1.0.1" ] || fail "the changelog's latest version is $version, not 1.0.1"
+[ "$version" = "$program_version" ] ||
+    fail "the changelog's latest version is $version, not $program_version"
 desktop-file-validate "$work/prefix/share/applications/org.example.Vantrel.desktop"
 appstreamcli validate --no-net "$work/prefix/share/metainfo/org.example.Vantrel.metainfo.xml"
-grep -q '<release version="1.0.1"' "$work/prefix/share/metainfo/org.example.Vantrel.metainfo.xml" ||
-    fail "the AppStream data does not give version 1.0.1"
+grep -qF "<release version=\"$program_version\"" \
+    "$work/prefix/share/metainfo/org.example.Vantrel.metainfo.xml" ||
+    fail "the AppStream data does not give version $program_version"
 for size in 16 32 48 64 128; do
     icon=$work/prefix/share/icons/hicolor/${size}x${size}/apps/org.example.Vantrel.png
     [ -f "$icon" ] || fail "not installed: the ${size}-pixel icon"
@@ -75,7 +78,8 @@ ls "$work"/catalog/usr/share/swcatalog/icons/vantrel/128x128/org.example.Vantrel
 deb=$(find "$work/package" -maxdepth 1 -name 'vantrel_*.deb' | head -n 1)
 [ -n "$deb" ] || fail "cpack made no package"
 echo "package: $(basename "$deb")"
-[ "$(dpkg-deb -f "$deb" Version)" = "1.0.1" ] || fail "the package version is not 1.0.1"
+[ "$(dpkg-deb -f "$deb" Version)" = "$program_version" ] ||
+    fail "the package version is not $program_version"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
 # Each library that the program and its print module load is held by a package of this system
@@ -121,7 +125,9 @@ apt-get install --simulate -qq "$deb" >/dev/null || fail "the package cannot be 
 "$work/root/usr/bin/vantrel" >"$work/program.log" 2>&1 &
 pid=$!
 pids+=("$pid")
-window_shown() { xdotool search --all --pid "$pid" --onlyvisible --name '^Vantrel$' >/dev/null; }
+window_shown() {
+    xdotool search --all --pid "$pid" --onlyvisible --name "^$program_title\$" >/dev/null
+}
 wait_for 10 "the packaged program's window" window_shown 2>/dev/null ||
     fail "the packaged program showed no window"
 echo "install and package: all checks passed"

@@ -9,6 +9,7 @@ set -euo pipefail
 program=$1
 here=$(dirname "$0")
 source "$here/../e2e/wait-for.sh"
+source "$here/../e2e/identity.sh"
 export VANTREL_DESIGN=${VANTREL_DESIGN:-$(dirname "$program")/../design/main-window.json}
 source "$here/../xserver/gpa-drawn.sh"
 work=$(mktemp -d)
@@ -20,7 +21,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-windows() { xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null || true; }
+windows() { xdotool search --onlyvisible --name "^$program_title\$" 2>/dev/null || true; }
 active_window() { xdotool getactivewindow 2>/dev/null || true; }
 print_server_answers() { lpstat -r 2>/dev/null | grep -q "is running"; }
 is_active() { [ "$(active_window)" = "$1" ]; }

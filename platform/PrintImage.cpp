@@ -35,6 +35,17 @@ QString SpoolerRefusal() {
 
 }  // namespace
 
+void DrawWidgetImage(QPainter& painter, QWidget* widget, int resolution) {
+    QImage image(widget->size() * kImageScale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(kImageScale);
+    image.fill(widget->palette().window().color());
+    widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+
+    const qreal toPage = resolution / kScreenDpi;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(0, 0, widget->width() * toPage, widget->height() * toPage), image);
+}
+
 PrintResult PrintImageNow(QWidget* widget) {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull()) {
@@ -43,19 +54,11 @@ PrintResult PrintImageNow(QWidget* widget) {
     QPrinter printer(printerInfo, QPrinter::HighResolution);
     printer.setDocName(widget->window()->windowTitle());
 
-    QImage image(widget->size() * kImageScale, QImage::Format_RGB32);
-    image.setDevicePixelRatio(kImageScale);
-    image.fill(widget->palette().window().color());
-    widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-
     QPainter painter;
     if (!painter.begin(&printer)) {
         return {PrintOutcome::Failed, {}};
     }
-    const qreal toPrinter = printer.resolution() / kScreenDpi;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(0, 0, widget->width() * toPrinter, widget->height() * toPrinter),
-                      image);
+    DrawWidgetImage(painter, widget, printer.resolution());
     if (!painter.end()) {
         return {PrintOutcome::Failed, {}};
     }

@@ -24,7 +24,7 @@ from accessibility import captioned_label, role_of, showing_windows, states
 from expected import (ABOUT as ABOUT_TITLE, GRADES, INSTRUCTIONS as INSTRUCTIONS_TITLE,
                       INVALID_ENTRY, MAIN, MISSING_ENTRY, MIXED_CLASS, NO_PRINTER,
                       SYSTEM_INFO_UNAVAILABLE, TOP_GRADES, VERSION, WARNING, program_environment,
-                      title_pattern)
+                      title_pattern, typing_steps)
 from polling import wait_for_value, wait_until
 from running_program import RunningProgram, start_accessibility_bus
 
@@ -194,13 +194,12 @@ class DesktopTest(unittest.TestCase):
     def type_class(self, program, counts):
         """Types counts box by box from the A+ box, moving on with Tab."""
         program.activate(program.main_window)
-        for index, count in enumerate(counts):
-            if count:
-                keys(*list(count))
-                self.assertShows(lambda: program.text(GRADES[index] + " students"), count)
-            if index < len(counts) - 1:
-                keys("Tab")
-                self.assertFocus(program, GRADES[index + 1] + " students")
+        for step, grade in typing_steps(counts):
+            keys(*step)
+            if step == ["Tab"]:
+                self.assertFocus(program, grade + " students")
+            else:
+                self.assertShows(lambda: program.text(grade + " students"), "".join(step))
 
     def open_from_main(self, program, key, title_pattern, title):
         """Presses a key in the main window and returns the window it opens (or brings to the

@@ -54,6 +54,24 @@ class GradedClass:
         return "GPA is %s, Total Students %s" % (self.gpa, self.total)
 
 
+def typing_steps(counts):
+    """How counts are typed box by box from the A+ box, moving on with Tab, as (keys, grade)
+    steps: a count's characters, one key each, after which the grade's box holds them, or "Tab",
+    after which the grade's box has the focus. An empty count is no step."""
+    steps = []
+    for index, count in enumerate(counts):
+        if count:
+            steps.append((list(count), GRADES[index]))
+        if index < len(counts) - 1:
+            steps.append((["Tab"], GRADES[index + 1]))
+    return steps
+
+
+def typing_keys(counts):
+    """The keys of typing_steps, one after another."""
+    return [key for step, _ in typing_steps(counts) for key in step]
+
+
 # A+ 4, B+ 3, D 1, F 2: (16 + 10.5 + 1) / 10 = 2.75.
 MIXED_CLASS = GradedClass(
     ["4", "", "3", "", "", "", "", "1", "2"], "2.75", "10",

@@ -21,7 +21,7 @@ import unittest
 from accessibility import application_of, press_button, spoken_role
 from expected import (ABOUT, ABOUT_TITLE_LINE, CREDIT, GRADES, INVALID_ENTRY, MAIN,
                       MISSING_ENTRY, MIXED_CLASS, MIXED_CLASS_WITH_IC, program_environment,
-                      title_pattern)
+                      title_pattern, typing_keys)
 from polling import wait_until
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
@@ -51,16 +51,6 @@ def calculated_window(graded):
     shares = ", ".join(grade + " " + share for grade, share in zip(GRADES, graded.shares))
     return "%s dialog %s. Total Students %s. GPA is %s. %s." % (MAIN, shares, graded.total,
                                                                graded.gpa, CREDIT)
-
-
-def typed(counts):
-    """The keys that type counts box by box from the A+ box, moving on with Tab."""
-    keys = []
-    for index, count in enumerate(counts):
-        keys += list(count)
-        if index < len(counts) - 1:
-            keys.append("Tab")
-    return keys
 
 
 def same(said, text):
@@ -398,7 +388,7 @@ class ScreenReaderTest(OrcaTest):
     def test_enter_says_the_gpa_and_total_and_leaves_the_focus_in_the_box(self):
         self.start()
         mark = reader.mark()
-        keys(*typed(MIXED_CLASS.counts))
+        keys(*typing_keys(MIXED_CLASS.counts))
         # As a person would, Enter waits until Orca has caught up with the typing. Orca asks the
         # program about every event, and once more than 50 wait, it drops those not about the
         # focus, the result's notification among them.

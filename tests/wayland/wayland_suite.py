@@ -16,7 +16,7 @@ import subprocess
 import unittest
 
 from expected import (ABOUT, FOUR_GRADES, INSTRUCTIONS, INVALID_ENTRY, MAIN, MISSING_ENTRY,
-                      TWO_AND_ONE, VERSION, WARNING, program_environment)
+                      TWO_AND_ONE, VERSION, WARNING, program_environment, typing_keys)
 from polling import wait_until as poll
 from running_program import RunningProgram, start_accessibility_bus
 
@@ -115,12 +115,7 @@ class WaylandTest(unittest.TestCase):
 
     def type_class(self, counts):
         """Types counts box by box from the A+ box, moving on with Tab, then Enter."""
-        typed = []
-        for index, count in enumerate(counts):
-            typed += list(count)
-            if index < len(counts) - 1:
-                typed.append("Tab")
-        keys(*typed, "Return")
+        keys(*typing_keys(counts), "Return")
 
     def dismiss_warning(self, program, expected):
         wait_until(program.alert, "a message box")

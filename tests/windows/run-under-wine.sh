@@ -91,7 +91,8 @@ setup() {
     esac
 }
 
-# Every test suite the program has, so that none is left out.
+# Every test suite the program has, so that none is left out: a suite with no registry set up
+# fails.
 mapfile -t scenarios < <(wine64 "$work/launcher-test.exe" --gtest_list_tests | tr -d '\r' |
     sed -n 's/^\([A-Za-z0-9_]*\)\.$/\1/p')
 # Runs one scenario's tests. Wine at times fails to start a program at all, saying nothing: a run
@@ -99,7 +100,8 @@ mapfile -t scenarios < <(wine64 "$work/launcher-test.exe" --gtest_list_tests | t
 run_scenario() {
     local attempt output failed
     for attempt in 1 2; do
-        setup "$1"
+        # Called after ||, where set -e does not stop at a failed set-up.
+        setup "$1" || return 1
         failed=0
         output=$(wine64 "$work/launcher-test.exe" --gtest_filter="$1.*" 2>&1) || failed=$?
         [ -z "$output" ] || printf '%s\n' "${output//$'\r'/}"

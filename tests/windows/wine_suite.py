@@ -20,7 +20,7 @@ import unittest
 import polling
 from expected import (ABOUT, AUTHOR, INSTRUCTIONS, INVALID_ENTRY, MAIN, MISSING_ENTRY,
                       MIXED_CLASS, NO_PRINTER, SYSTEM_INFO_UNAVAILABLE, VERSION, VERSION_NUMBER,
-                      WARNING, design, title_pattern)
+                      WARNING, design, title_pattern, typing_steps)
 
 WINE = "/usr/lib/wine/wine64"
 EXE = os.environ["VANTREL_EXE"]
@@ -236,11 +236,8 @@ class WineTest(unittest.TestCase):
         return program
 
     def type_class(self, counts):
-        for index, count in enumerate(counts):
-            if count:
-                keys(*list(count))
-            if index < len(counts) - 1:
-                keys("Tab")
+        for step, _ in typing_steps(counts):
+            keys(*step)
 
     def assertMessage(self, program, pattern, expected):
         box_window, words = program.message(pattern)

@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Vantrel for 64-bit Windows with MinGW-w64 into build/windows/: vantrel.exe (one file,
 # no DLL beside it), the installer vantrel-VERSION-x64.msi and a zip with the .exe. Builds the
-# static Qt for Windows first when the cache lacks it (about 20 minutes), and the native build
+# static Qt for Windows first when the cache lacks it (20 to 50 minutes), and the native build
 # in build/ for the build-time tools.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -465,6 +465,11 @@ class InstallerTest(unittest.TestCase):
         msi = "Z:" + os.path.abspath(MSI).replace("/", "\\")
         self.msiexec("/i", msi, "/qn")
         self.assertTrue(os.path.isfile(os.path.join(self.folder, "vantrel.exe")))
+        # The licence and the third-party notices beside the program, as built.
+        for name in ("LICENSE.txt", "THIRD-PARTY-NOTICES.txt"):
+            with open(os.path.join(self.folder, name), "rb") as installed, \
+                    open(os.path.join(os.path.dirname(EXE), name), "rb") as built:
+                self.assertEqual(installed.read(), built.read(), name)
         self.assertEqual(len(self.shortcuts()), 1)
         entry = self.uninstall_entry()
         self.assertIsNotNone(entry)

@@ -1,0 +1,200 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Writes the third-party notices of a statically linked program from what its link took.
+
+The linker's map names every archive member that went into the program. For Qt's members, the
+Qt build's record of what each object was compiled from (every file it included) tells which
+bundled code is in the program, and Qt's attribution files say whose it is and under which
+licence. Every other archive or object comes from a Debian package of this machine (the
+compiler's runtime, the C library's import libraries), whose copyright file is quoted whole.
+
+Usage: third-party-notices.py --map LINK.map --qt-prefix QT --qt-version X.Y.Z
+                              --lgpl LGPL-3.0-only.txt --program NAME --output FILE
+"""
+import argparse
+import collections
+import json
+import lzma
+import os
+import re
+import subprocess
+import sys
+
+
+def linked_inputs(map_path):
+    """(archive, member) pairs the link took, and the object files it loaded directly."""
+    members, objects = set(), set()
+    with open(map_path, errors="replace") as lines:
+        for line in lines:
+            if line.startswith(("Discarded input sections", "Memory Configuration")):
+                break
+            found = re.match(r"^(\S+\.a)\(([^)]+)\)", line)
+            if found:
+                members.add((os.path.normpath(found.group(1)), found.group(2)))
+        for line in lines:
+            found = re.match(r"^LOAD (\S+\.o(bj)?)$", line.strip())
+            if found:
+                objects.add(os.path.normpath(found.group(1)))
+    return members, objects
+
+
+def object_sources(provenance):
+    """Each object's file name in the Qt build, with the source files (relative to Qt's source
+    root) that went into it."""
+    root = open(os.path.join(provenance, "source-root")).read().strip()
+    build = os.path.join(root, "build")
+    sources = collections.defaultdict(set)
+    current = None
+    with lzma.open(os.path.join(provenance, "object-sources.txt.xz"), "rt") as deps:
+        for line in deps:
+            if not line.strip():
+                current = None
+            elif not line.startswith(" "):
+                current = os.path.basename(line.split(": #deps", 1)[0])
+            elif current:
+                path = os.path.normpath(os.path.join(build, line.strip()))
+                if path.startswith(root + os.sep):
+                    sources[current].add(os.path.relpath(path, root))
+    return sources
+
+
+def attributions(provenance):
+    """Qt's attribution entries, each with the files or folders (relative to the source root)
+    that it covers."""
+    top = os.path.join(provenance, "source")
+    found = []
+    for folder, _, files in os.walk(top):
+        if "qt_attribution.json" not in files:
+            continue
+        path = os.path.join(folder, "qt_attribution.json")
+        # Qt's files have line breaks inside strings, and repeat a key as a comment before it.
+        entries = json.load(open(path, encoding="utf-8"), strict=False)
+        for entry in entries if isinstance(entries, list) else [entries]:
+            here = os.path.relpath(folder, top)
+            named = entry.get("Files") or entry.get("Path")
+            names = named.split() if isinstance(named, str) else (named or [])
+            covers = [os.path.normpath(os.path.join(here, name)) for name in names] or [here]
+            licence_files = entry.get("LicenseFiles", entry.get("LicenseFile", []))
+            if isinstance(licence_files, str):
+                licence_files = [licence_files]
+            texts = []
+            for name in licence_files:
+                text_path = os.path.normpath(os.path.join(folder, name))
+                if os.path.isfile(text_path):
+                    texts.append(open(text_path, encoding="utf-8", errors="replace").read())
+            found.append((entry, covers, texts))
+    return found
+
+
+def covered(path, covers):
+    return any(path == cover or path.startswith(cover + os.sep) for cover in covers)
+
+
+def debian_package(path):
+    """The Debian package of this machine that holds a file (as named, or with its links
+    resolved), or None."""
+    for name in (path, os.path.realpath(path)):
+        result = subprocess.run(["dpkg-query", "-S", name], capture_output=True, text=True)
+        if result.returncode == 0:
+            return result.stdout.split(":", 1)[0].split(",")[0].strip()
+    return None
+
+
+def under(path, folder):
+    return os.path.realpath(path).startswith(os.path.realpath(folder) + os.sep)
+
+
+def rule(title):
+    return "\n" + "=" * 78 + "\n" + title + "\n" + "=" * 78 + "\n\n"
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    for option in ("--map", "--qt-prefix", "--qt-version", "--lgpl", "--program", "--output"):
+        parser.add_argument(option, required=True)
+    args = parser.parse_args()
+
+    members, objects = linked_inputs(args.map)
+    qt_prefix = os.path.realpath(args.qt_prefix)
+    # The program's own libraries and objects, in the build folder, are not third-party.
+    build = os.getcwd()
+    members = {(a, m) for a, m in members if not under(a, build)}
+    objects = {o for o in objects if not under(o, build) and not under(o, qt_prefix)}
+    qt_members = {(a, m) for a, m in members if under(a, qt_prefix)}
+    qt_archives = sorted({os.path.basename(a) for a, _ in qt_members})
+    sources = object_sources(os.path.join(qt_prefix, "provenance"))
+    linked_sources = set()
+    for _, member in qt_members:
+        linked_sources |= sources.get(member, set())
+
+    bundled = {}
+    for entry, covers, texts in attributions(os.path.join(qt_prefix, "provenance")):
+        if any(covered(path, covers) for path in linked_sources):
+            bundled.setdefault(entry.get("Id") or entry["Name"], (entry, texts))
+
+    others = collections.defaultdict(set)
+    for archive, _ in members - qt_members:
+        others[debian_package(archive) or archive].add(os.path.basename(archive))
+    for path in objects:
+        others[debian_package(path) or path].add(os.path.basename(path))
+
+    out = [f"Third-party software in {args.program}\n",
+           f"\n{args.program} is built from its own source, which is free software under the GNU "
+           "General Public License,\nversion 3 or later (LICENSE.txt), and links the following "
+           "software statically.\nThis list is made from what the build of this copy really "
+           "linked.\n"]
+    listed = [f"- Qt {args.qt_version}: {', '.join(qt_archives)}\n"]
+    for entry, _ in sorted(bundled.values(), key=lambda e: e[0]["Name"].lower()):
+        listed.append(f"- {entry['Name']} {entry.get('Version', '')}".rstrip() +
+                      f" ({entry.get('LicenseId', entry.get('License', ''))})\n")
+    for package in sorted(others):
+        listed.append(f"- {package} (from Debian: the compiler's runtime and system libraries)\n")
+    out.append("\nContents\n\n")
+    out.extend(listed)
+    # The build's log keeps the list too.
+    print(f"Third-party components linked into {args.program}:\n" + "".join(listed), end="")
+
+    out.append(rule(f"Qt {args.qt_version}"))
+    out.append("Qt's libraries and plugins linked into this program: " +
+               ", ".join(qt_archives) + ".\n\n"
+               "Copyright (C) The Qt Company Ltd. and other contributors.\n"
+               "Used under the GNU Lesser General Public License, version 3 (LGPL-3.0-only),\n"
+               "whose text follows. Its source is Debian's qt6-base source package of this\n"
+               "version; the program's own source, and the changes made to Qt's for this\n"
+               "build, are published with the program, so that it can be relinked against\n"
+               "another Qt.\n\n")
+    out.append(open(args.lgpl, encoding="utf-8").read())
+
+    for entry, texts in sorted(bundled.values(), key=lambda e: e[0]["Name"].lower()):
+        out.append(rule(f"{entry['Name']} {entry.get('Version', '')}".rstrip()))
+        for key in ("QtUsage", "Homepage", "License", "LicenseId"):
+            if entry.get(key):
+                out.append(f"{key}: {' '.join(entry[key].split())}\n")
+        copyright = entry.get("Copyright", "")
+        if isinstance(copyright, list):
+            copyright = "\n".join(copyright)
+        out.append("\n" + copyright.strip() + "\n")
+        for text in texts:
+            out.append("\n" + text.rstrip() + "\n")
+
+    # Packages built from one source share one copyright file: it is given once for them all.
+    by_text = collections.defaultdict(list)
+    for package in sorted(others):
+        copyright = f"/usr/share/doc/{package}/copyright"
+        text = open(copyright, encoding="utf-8", errors="replace").read() \
+            if os.path.exists(copyright) else ""
+        by_text[text].append(package)
+    for text, packages in by_text.items():
+        out.append(rule(", ".join(packages)))
+        for package in packages:
+            out.append(f"Linked from {package}: " + ", ".join(sorted(others[package])) + "\n")
+        out.append("\n" + text)
+
+    with open(args.output, "w", encoding="utf-8", newline="\r\n") as output:
+        output.write("".join(out))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -15,12 +15,12 @@
 #include "app/ResultLabel.h"
 #include "help/frmAbout.h"
 #include "help/frmInst.h"
-#include "platform/Announcement.h"
 #include "platform/AppIcon.h"
 #include "platform/Controls.h"
 #include "platform/Fonts.h"
 #include "platform/Identity.h"
 #include "platform/Twips.h"
+#include "platform/WindowDescription.h"
 
 namespace {
 
@@ -71,7 +71,6 @@ QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, c
 frmMain::frmMain(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
-    platform::DescribeWindow(this, QStringLiteral("clientArea"));
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(identity::kTitle));
     setWindowIcon(platform::AppIcon());
@@ -84,6 +83,7 @@ frmMain::frmMain(QWidget* parent)
     clientArea->setObjectName(QStringLiteral("clientArea"));
     clientArea->setGeometry(0, menuBar->height(), platform::TwipsToPixels(kClientWidth),
                             platform::TwipsToPixels(kClientHeight));
+    platform::DescribeWindow(this, clientArea);
     BuildGradeColumns();
     BuildResultsAndButtons();
     SetTabOrder();

@@ -17,6 +17,7 @@
 #include "platform/Announcement.h"
 #include "platform/MessageBox.h"
 #include "platform/Printing.h"
+#include "platform/WindowDescription.h"
 
 namespace {
 

@@ -1,11 +1,65 @@
 // SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// The recording bridge below is linked into the tests, not loaded from a folder.
+#define QT_STATICPLUGIN
+
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAccessibleBridge>
+#include <QtPlugin>
 
 #include "app/WindowTestSupport.h"
+
+// Every accessibility event the program sends, as a screen reader's bridge gets it. Qt hands the
+// events to the bridges of its platform's layer, here the offscreen one, where no reader is.
+class RecordingBridge : public QAccessibleBridge {
+  public:
+    static inline QStringList heard;
+    static inline int windowDescriptionChanges = 0;
+
+    void setRootObject(QAccessibleInterface*) override {}
+
+    void notifyAccessibilityUpdate(QAccessibleEvent* event) override {
+        const auto* widget = qobject_cast<const QWidget*>(event->object());
+        const bool aboutWindow = widget != nullptr && widget->isWindow();
+        QAccessibleInterface* accessible = event->accessibleInterface();
+        switch (event->type()) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+            case QAccessible::Announcement:
+                heard << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+                break;
+#endif
+            case QAccessible::ObjectShow:
+                // A notification that shows is read out by itself.
+                if (accessible != nullptr && accessible->role() == QAccessible::Notification) {
+                    heard << accessible->text(QAccessible::Name);
+                }
+                break;
+            case QAccessible::ValueChanged:
+                // A window's value change is raised as a notification on Windows.
+                if (aboutWindow) {
+                    heard << static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
+                }
+                break;
+            case QAccessible::DescriptionChanged:
+                // A change told while the focus is in the window has Orca 48 say the whole
+                // description at once.
+                windowDescriptionChanges += aboutWindow ? 1 : 0;
+                break;
+            default:
+                break;
+        }
+    }
+};
+
+class RecordingBridgePlugin : public QAccessibleBridgePlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "RecordingBridge.json")
+  public:
+    QAccessibleBridge* create(const QString&) override { return new RecordingBridge; }
+};
 
 namespace {
 
@@ -63,77 +117,22 @@ TEST_F(ScreenReaderTest, TheWindowDescribesItsCaptionsAndResults) {
     EXPECT_EQ(described(), "A+, A, B+, B, C+, C, D+, D, F, IC. Total Students. GPA is. " + credit);
 }
 
-// What screen readers are told to say by themselves, as one list whatever the way it goes out,
-// and whether they were told that the window's description changed.
-// From Qt 6.8 on, every accessibility event reaches an update handler installed in place of the
-// platform's layer. Qt 6.4 passes events to it only while that layer is active, which it never is
-// on the offscreen platform; there the notification object tells what it was last given to say.
+// What screen readers are told to say by themselves, whatever the way it goes out, and whether
+// they were told that the window's description changed, from the moment it is made.
 class Announcements {
   public:
-    explicit Announcements(QWidget* window) : window_(window) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-        heard_.clear();
-        windowDescriptionChanges_ = 0;
-        previous_ = QAccessible::installUpdateHandler(Record);
-#endif
+    Announcements() {
+        RecordingBridge::heard.clear();
+        RecordingBridge::windowDescriptionChanges = 0;
     }
-    ~Announcements() {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-        QAccessible::installUpdateHandler(previous_);
-#endif
-    }
-    Announcements(const Announcements&) = delete;
-    Announcements& operator=(const Announcements&) = delete;
-
-    QStringList heard() const {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-        EXPECT_EQ(window_->findChild<QObject*>("announcement"), nullptr) << "heard twice";
-        return heard_;
-#else
-        QObject* notice = window_->findChild<QObject*>("announcement");
-        if (notice == nullptr) {
-            return {};
-        }
-        EXPECT_FALSE(notice->isWidgetType());
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(notice);
-        EXPECT_EQ(accessible->role(), QAccessible::Notification);
-        return {accessible->text(QAccessible::Name)};
-#endif
-    }
-
-    // Seen from Qt 6.8 on only; a change told while the focus is in the window has Orca 48 say
-    // the whole description at once.
-    int windowDescriptionChanges() const {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-        return windowDescriptionChanges_;
-#else
-        return 0;
-#endif
-    }
-
-  private:
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    static void Record(QAccessibleEvent* event) {
-        if (event->type() == QAccessible::Announcement) {
-            heard_ << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
-        }
-        const auto* widget = qobject_cast<const QWidget*>(event->object());
-        if (event->type() == QAccessible::DescriptionChanged && widget != nullptr &&
-            widget->isWindow()) {
-            windowDescriptionChanges_ += 1;
-        }
-    }
-    static inline QStringList heard_;
-    static inline int windowDescriptionChanges_ = 0;
-    QAccessible::UpdateHandler previous_ = nullptr;
-#endif
-    QWidget* window_;
+    QStringList heard() const { return RecordingBridge::heard; }
+    int windowDescriptionChanges() const { return RecordingBridge::windowDescriptionChanges; }
 };
 
 // After Calculate the focus stays in the box, so the result is announced, with nothing new on
 // screen.
 TEST_F(ScreenReaderTest, CalculateAnnouncesTheGpaAndTotal) {
-    Announcements announcements(window.get());
+    Announcements announcements;
     const QList<QWidget*> widgets = window->findChildren<QWidget*>();
     Calculate();
     EXPECT_EQ(announcements.heard(), QStringList{"GPA is 2.55, Total Students 32"});
@@ -145,7 +144,7 @@ TEST_F(ScreenReaderTest, CalculateAnnouncesTheGpaAndTotal) {
 // A warning, Clear and New announce nothing: the message box speaks for itself, and an emptied
 // window has no result to say.
 TEST_F(ScreenReaderTest, WarningsAndClearingAnnounceNothing) {
-    Announcements announcements(window.get());
+    Announcements announcements;
     QTest::keyClick(Box("txtAplus"), Qt::Key_Return);
     Type(Box("txtAplus"), "1x");
     QTest::keyClick(Box("txtAplus"), Qt::Key_Escape);
@@ -157,3 +156,7 @@ TEST_F(ScreenReaderTest, WarningsAndClearingAnnounceNothing) {
 }
 
 }  // namespace
+
+Q_IMPORT_PLUGIN(RecordingBridgePlugin)
+
+#include "ScreenReaderTest.moc"

@@ -18,7 +18,7 @@ import threading
 import tty
 import unittest
 
-from accessibility import application_of, press_button, spoken_role
+from accessibility import application_of, press_button, showing_windows, spoken_role
 from expected import (ABOUT, ABOUT_TITLE_LINE, CREDIT, GRADES, INVALID_ENTRY, MAIN,
                       MISSING_ENTRY, MIXED_CLASS, MIXED_CLASS_WITH_IC, program_environment,
                       title_pattern, typing_keys)
@@ -43,6 +43,18 @@ RESULT = re.compile(r"^(notification )?(GPA is [0-9.]+, Total Students [0-9]+)\.
 FOCUS = re.compile(r"FOCUS MANAGER: Locus of focus is \[([a-z ]+): '(.*)'\]")
 CACHE_CLEARED = "GENERATOR: Clearing cache."
 
+
+
+def orca_version():
+    """The major version of the Orca that is installed."""
+    out = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout
+    return int(re.search(r"(\d+)\.\d+", out).group(1))
+
+
+# Orca 48 differs from Orca 43 where a person hears it too (see README, Screen readers): the
+# suite allows for each difference with Orca 48 only, and holds Orca 43 to what it says.
+ORCA_48 = orca_version() >= 48
+
 EMPTY_WINDOW = MAIN + " dialog " + ", ".join(GRADES) + ". Total Students. GPA is. " + CREDIT + "."
 
 
@@ -63,8 +75,10 @@ def window_reading(said):
     """What Orca said as a window came up, with the window's description once. Orca 48 says it
     twice when it comes to the window from a control of another window (here, the About window's
     OK pressed): it takes the description for the window's text, then says it as its description,
-    which it leaves out only when it was on the window itself before."""
+    which it leaves out only when it was on the window itself before. Orca 43 says it once."""
     said = said.rstrip(".")
+    if not ORCA_48:
+        return said
     _, _, description = said.partition(" dialog ")
     half = len(description) // 2
     if description and description[:half].strip() == description[half:].strip():
@@ -189,14 +203,15 @@ class ScreenReader:
                 if found is not None]
 
     def wait_for_focus(self, mark, role, name):
-        """Waits until, after mark, Orca says the control, or takes its focus to it without a
-        word: Orca 48 does that when a key comes while its focus is still on a window."""
+        """Waits until, after mark, Orca says the control, or, with Orca 48, takes its focus to
+        it without a word: Orca 48 does that when a key comes while its focus is still on a
+        window."""
         spoken = spoken_role(role)
 
         def focused():
             with self._lock:
-                return any(at >= mark and (said_role, said_name) == (spoken, name)
-                           for at, said_role, said_name in self._focus)
+                return ORCA_48 and any(at >= mark and (said_role, said_name) == (spoken, name)
+                                       for at, said_role, said_name in self._focus)
 
         try:
             wait_until(lambda: focused() or any(same(said, "%s %s." % (name, spoken))
@@ -276,7 +291,8 @@ class OrcaTest(unittest.TestCase):
         subprocess.run(["xdotool", "windowactivate", "--sync", self.main_window], check=True)
         # With Qt 6.8, Orca 48 at times misses a window coming up, told of it through objects
         # that are already gone; this start, which is not what the tests check, tries again.
-        for attempt in range(3):
+        attempts = 3 if ORCA_48 else 1
+        for attempt in range(attempts):
             reader.wait_until_it_forgets()
             mark = reader.mark()
             keys("F6")
@@ -286,7 +302,7 @@ class OrcaTest(unittest.TestCase):
                                 "the About window", SPOKEN // 3)
                 reader.wait_until_it_forgets()
             except AssertionError:
-                if attempt == 2:
+                if attempt == attempts - 1:
                     raise
             closing = reader.mark()
             # OK is pressed through its accessible action, not with Esc: Orca 48 may handle a
@@ -297,14 +313,18 @@ class OrcaTest(unittest.TestCase):
                        SLOW, ignoring=(AssertionError,))
             self.back_to_main_window()
             # Orca is with the main window once it reads the window or reaches the box; with
-            # Qt 6.8 it may not hear of the box's focus, which the box kept while About was open.
+            # Qt 6.8, Orca 48 may not hear of the box's focus, which the box kept while About
+            # was open. Orca 43 reads the window, then the box.
             try:
-                reader.wait_for(closing, lambda said: said.startswith(MAIN + " dialog")
-                                or same(said, "A+ students text."), "the main window",
-                                SPOKEN // 3)
+                if ORCA_48:
+                    reader.wait_for(closing, lambda said: said.startswith(MAIN + " dialog")
+                                    or same(said, "A+ students text."), "the main window",
+                                    SPOKEN // 3)
+                else:
+                    reader.wait_for_texts(closing, [EMPTY_WINDOW, "A+ students text."])
                 return mark
             except AssertionError:
-                if attempt == 2:
+                if attempt == attempts - 1:
                     raise
                 reader.note("starting again")
 
@@ -316,10 +336,13 @@ class OrcaTest(unittest.TestCase):
 
     def wait_for_about(self, mark):
         """Waits until Orca has read the About window and caught up with it; returns what it
-        said of the window. Its OK button is not waited for: with Qt 6.8, Orca 48 is at times
-        told of the focus on an object that is already gone, and says nothing of the button."""
-        _, said = reader.wait_for(mark, lambda said: said.startswith(ABOUT + " dialog"),
-                                  "the About window")
+        said of the window. Orca 43 then says its OK button. Orca 48 need not: with Qt 6.8, it
+        is at times told of the focus on an object that is already gone, and says nothing of
+        the button."""
+        place, said = reader.wait_for(mark, lambda said: said.startswith(ABOUT + " dialog"),
+                                      "the About window")
+        if not ORCA_48:
+            reader.wait_for_text(place, "OK %s." % spoken_role("push button"))
         reader.wait_until_it_forgets()
         return said
 
@@ -337,7 +360,7 @@ class OrcaTest(unittest.TestCase):
             reader.wait_for_focus(place, "push button", "OK")
         except AssertionError:
             # Coming back to the warning so, Orca 48 may say nothing of its button.
-            if reader.said_since(mark).count("alert Warning.") < 2:
+            if not ORCA_48 or reader.said_since(mark).count("alert Warning.") < 2:
                 raise
         said = reader.said_since(mark)
         readings = []
@@ -350,10 +373,16 @@ class OrcaTest(unittest.TestCase):
             self.assertEqual(sum(same(utterance, text) for utterance in reading), 1, said)
 
     def assertAnnounced(self, mark, text):
-        """Checks what Orca said first, after mark, as the main window came up."""
+        """Checks what Orca said first, after mark, as the main window came up, and that the
+        program gives the window's description once, so that no doubling is of its making."""
         place, said = reader.wait_for(mark, lambda said: said.startswith(MAIN + " dialog"),
                                       "the main window's announcement")
         self.assertEqual(window_reading(said), text.rstrip("."))
+        windows = [window for window in showing_windows(application_of(self.program.pid))
+                   if window.name == MAIN]
+        self.assertEqual(len(windows), 1)
+        self.assertEqual(windows[0].description.rstrip("."),
+                         text.rstrip(".").partition(" dialog ")[2])
         return place
 
 

@@ -161,6 +161,29 @@ class Screen:
         run("convert", self.path, "-colorspace", "Gray", out, check=True)
         return " ".join(run("tesseract", out, "stdout", check=True).stdout.split())
 
+    def icon(self):
+        """The message box's icon, told by its colours as a person tells them apart: Wine draws
+        the exclamation mark on an orange triangle and the information sign on a blue disc; the
+        rest of a box is black, white and grey."""
+        pixels = subprocess.run(["convert", self.path, "-depth", "8", "rgb:-"],
+                                capture_output=True, check=True).stdout
+        warm = cold = 0
+        for i in range(0, len(pixels) - 2, 3):
+            red, green, blue = pixels[i], pixels[i + 1], pixels[i + 2]
+            if max(red, green, blue) - min(red, green, blue) < 96:
+                continue  # a grey
+            if red >= green >= blue:
+                warm += 1
+            elif blue >= max(red, green):
+                cold += 1
+        if warm + cold < 50:
+            return "none"
+        if cold < 50:
+            return "exclamation"
+        if warm < 50:
+            return "information"
+        return "unclear (%d warm, %d cold pixels)" % (warm, cold)
+
     def keep(self, name):
         if ARTIFACTS:
             shutil.copy(self.path, os.path.join(ARTIFACTS, "wine-" + name + ".png"))
@@ -239,9 +262,11 @@ class WineTest(unittest.TestCase):
         for step, _ in typing_steps(counts):
             keys(*step)
 
-    def assertMessage(self, program, pattern, expected):
+    def assertMessage(self, program, pattern, expected, icon):
+        """Checks the message box's text and its icon ("exclamation" or "none")."""
         box_window, words = program.message(pattern)
         self.assertIn(expected, words)
+        self.assertEqual(Screen(box_window).icon(), icon, expected)
         return box_window
 
 
@@ -272,7 +297,7 @@ class MainWindowTest(WineTest):
         for key in ("x", "period", "minus", "space", "ctrl+v"):
             with self.subTest(key=key):
                 keys(key)
-                box_window = self.assertMessage(program, WARNING_WINDOW, INVALID_ENTRY)
+                box_window = self.assertMessage(program, WARNING_WINDOW, INVALID_ENTRY, "none")
                 if key == "x":
                     Screen(box_window).keep("invalid-entry")
                 program.dismiss(box_window)
@@ -283,7 +308,7 @@ class MainWindowTest(WineTest):
     def test_calculate_with_nothing_entered_warns_and_changes_nothing(self):
         program = self.start()
         keys("Tab", "0", "Return")
-        box_window = self.assertMessage(program, WARNING_WINDOW, MISSING_ENTRY)
+        box_window = self.assertMessage(program, WARNING_WINDOW, MISSING_ENTRY, "exclamation")
         Screen(box_window).keep("missing-entry")
         program.dismiss(box_window)
         screen = program.screen()
@@ -292,7 +317,7 @@ class MainWindowTest(WineTest):
     def test_print_without_a_printer_says_so(self):
         program = self.start()
         keys("F2")
-        box_window = self.assertMessage(program, MAIN_WINDOW, NO_PRINTER)
+        box_window = self.assertMessage(program, MAIN_WINDOW, NO_PRINTER, "exclamation")
         program.dismiss(box_window)
 
 
@@ -336,7 +361,7 @@ class HelpWindowsTest(WineTest):
         program = self.start()
         self.open_from_main(program, "F6", ABOUT_WINDOW)
         keys("alt+s")
-        box_window = self.assertMessage(program, MAIN_WINDOW, SYSTEM_INFO_UNAVAILABLE)
+        box_window = self.assertMessage(program, MAIN_WINDOW, SYSTEM_INFO_UNAVAILABLE, "none")
         program.dismiss(box_window)
         self.assertIsNotNone(window(ABOUT_WINDOW))
 
@@ -349,7 +374,7 @@ class HelpWindowsTest(WineTest):
         # The program still answers: the About window's System Info gives its message.
         activate(about)
         keys("alt+s")
-        box_window = self.assertMessage(program, MAIN_WINDOW, SYSTEM_INFO_UNAVAILABLE)
+        box_window = self.assertMessage(program, MAIN_WINDOW, SYSTEM_INFO_UNAVAILABLE, "none")
         program.dismiss(box_window)
         activate(about)
         keys("Escape")
@@ -403,9 +428,9 @@ class ScreenReaderTest(WineTest):
         program = self.start_with_reader()
         # Warnings speak for themselves, and an emptied window has no result to say.
         keys("Return")
-        program.dismiss(self.assertMessage(program, WARNING_WINDOW, MISSING_ENTRY))
+        program.dismiss(self.assertMessage(program, WARNING_WINDOW, MISSING_ENTRY, "exclamation"))
         keys("x")
-        program.dismiss(self.assertMessage(program, WARNING_WINDOW, INVALID_ENTRY))
+        program.dismiss(self.assertMessage(program, WARNING_WINDOW, INVALID_ENTRY, "none"))
         keys("3", "Escape", "Tab", "5", "F1")
         wait_until(program.window_is_empty, "Esc and New to clear the window")
         self.assertEqual(self.notifications(), [])

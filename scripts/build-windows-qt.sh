@@ -12,6 +12,7 @@
 # Cache folder: $VANTREL_QT_CACHE, or ~/.cache/vantrel.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/qt-from-source.sh"
 toolchain=$here/windows/mingw-x86_64.cmake
 cache=${VANTREL_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vantrel}
 
@@ -66,22 +67,7 @@ work=$(mktemp -d "$cache/qt-build.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-# apt-get source needs the source index of the machine's own Debian release and mirror.
-if ! apt-get source --download-only "qt6-base=$qt_version" >/dev/null 2>&1; then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    mirror=$(awk '/^URIs:/ { print $2; exit }' /etc/apt/sources.list.d/debian.sources \
-        2>/dev/null || true)
-    release=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: %s\n' \
-        "${mirror:-http://deb.debian.org/debian}" "$release" \
-        /usr/share/keyrings/debian-archive-keyring.gpg |
-        "${sudo[@]}" tee /etc/apt/sources.list.d/vantrel-qt-source.sources >/dev/null
-    "${sudo[@]}" apt-get update -qq
-    apt-get source --download-only "qt6-base=$qt_version" >/dev/null
-fi
-tar xf qt6-base_*.orig.tar.xz
-cd qtbase-everywhere-src-*
+fetch_qt_source "$qt_version"
 patch -p1 --quiet < "$patch_file"
 
 mkdir build
@@ -93,38 +79,7 @@ cd build
 cmake --build . --parallel "$(nproc)" >build.log 2>&1 || { tail -60 build.log >&2; exit 1; }
 cmake --install . >/dev/null
 
-# Where this Qt's code came from, kept for the notices of the packages that link it: what each
-# object was compiled from (with every file it included), and Qt's attribution files of bundled
-# code with the licence texts they name.
-provenance=$prefix/provenance
-mkdir -p "$provenance/source"
-ninja -t deps | xz -T0 >"$provenance/object-sources.txt.xz"
-(cd .. && pwd) >"$provenance/source-root"
-(cd .. && python3 - "$provenance/source" <<'PY'
-import json, os, shutil, sys
-target = sys.argv[1]
-def keep(path):
-    os.makedirs(os.path.join(target, os.path.dirname(path)), exist_ok=True)
-    shutil.copyfile(path, os.path.join(target, path))
-for folder, dirs, files in os.walk("."):
-    dirs[:] = [d for d in dirs if d != "build"] if folder == "." else dirs
-    if "qt_attribution.json" not in files:
-        continue
-    attribution = os.path.normpath(os.path.join(folder, "qt_attribution.json"))
-    keep(attribution)
-    try:
-        entries = json.load(open(attribution), strict=False)
-    except ValueError as error:
-        print(f"{attribution}: {error}", file=sys.stderr)
-        continue
-    for entry in entries if isinstance(entries, list) else [entries]:
-        named = entry.get("LicenseFiles", entry.get("LicenseFile", []))
-        for name in [named] if isinstance(named, str) else named:
-            path = os.path.normpath(os.path.join(folder, name))
-            if os.path.isfile(path):
-                keep(path)
-PY
-)
+save_qt_provenance "$prefix"
 
 echo "$stamp" > "$prefix/vantrel-qt.stamp"
 complete || { echo "Qt for Windows: the install is incomplete" >&2; exit 1; }

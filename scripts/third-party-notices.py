@@ -91,14 +91,16 @@ def covered(path, covers):
     return any(path == cover or path.startswith(cover + os.sep) for cover in covers)
 
 
-def debian_package(path):
-    """The Debian package of this machine that holds a file (as named, or with its links
-    resolved), or None."""
-    for name in (path, os.path.realpath(path)):
-        result = subprocess.run(["dpkg-query", "-S", name], capture_output=True, text=True)
-        if result.returncode == 0:
-            return result.stdout.split(":", 1)[0].split(",")[0].strip()
-    return None
+def debian_packages(paths):
+    """The Debian package of this machine that holds each file (as named, or with its links
+    resolved), or None; asked of dpkg once, since each question reads every package's list."""
+    names = set(paths) | {os.path.realpath(path) for path in paths}
+    result = subprocess.run(["dpkg-query", "-S", *sorted(names)], capture_output=True, text=True)
+    owner = {}
+    for line in result.stdout.splitlines():
+        packages, _, path = line.partition(": ")
+        owner[path] = packages.split(",")[0].strip()
+    return {path: owner.get(path) or owner.get(os.path.realpath(path)) for path in paths}
 
 
 def under(path, folder):
@@ -134,10 +136,9 @@ def main():
             bundled.setdefault(entry.get("Id") or entry["Name"], (entry, texts))
 
     others = collections.defaultdict(set)
-    for archive, _ in members - qt_members:
-        others[debian_package(archive) or archive].add(os.path.basename(archive))
-    for path in objects:
-        others[debian_package(path) or path].add(os.path.basename(path))
+    outside = {archive for archive, _ in members - qt_members} | objects
+    for path, package in debian_packages(outside).items():
+        others[package or path].add(os.path.basename(path))
 
     out = [f"Third-party software in {args.program}\n",
            f"\n{args.program} is built from its own source, which is free software under the GNU "

@@ -3,12 +3,12 @@
 
 #include "grades/ParseCount.h"
 
-#include <charconv>
 #include <cstddef>
 #include <limits>
 #include <string>
 
 #include "grades/Digits.h"
+#include "grades/TextToDouble.h"
 
 namespace grades {
 namespace {
@@ -97,13 +97,11 @@ double ConvertHex(std::string_view hex) {
     if (hex.empty()) {
         return 0.0;
     }
-    double value = 0.0;
-    auto [ptr, ec] =
-        std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
-    if (ec == std::errc::result_out_of_range) {
+    const Converted converted = TextToDouble(hex, Notation::Hexadecimal);
+    if (converted.error == std::errc::result_out_of_range) {
         return std::numeric_limits<double>::infinity();
     }
-    return ec == std::errc{} ? value : 0.0;
+    return converted.error == std::errc{} ? converted.value : 0.0;
 }
 
 // "&H1F" or "&O17"; the reader stands on the letter after the ampersand.
@@ -165,12 +163,11 @@ double ConvertDecimal(std::string_view whole, std::string_view fraction, long lo
     number += 'e';
     number += std::to_string(magnitude - static_cast<long long>(number.size() - 1));
 
-    double value = 0.0;
-    auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (ec == std::errc::result_out_of_range) {
+    const Converted converted = TextToDouble(number, Notation::Decimal);
+    if (converted.error == std::errc::result_out_of_range) {
         return magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
-    return ec == std::errc{} ? value : 0.0;
+    return converted.error == std::errc{} ? converted.value : 0.0;
 }
 
 double ReadDecimalNumber(Reader& in) {

@@ -18,6 +18,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Printing.h"
 #include "platform/WindowDescription.h"
+#include "platform/WindowDescription.h"
 
 namespace {
 

@@ -18,7 +18,6 @@
 #include "platform/MessageBox.h"
 #include "platform/Printing.h"
 #include "platform/WindowDescription.h"
-#include "platform/WindowDescription.h"
 
 namespace {
 

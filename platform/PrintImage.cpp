@@ -9,6 +9,8 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
+#include "platform/WidgetImage.h"
+
 #if __has_include(<cups/cups.h>)
 #include <cups/cups.h>
 #define VANTREL_HAVE_CUPS 1
@@ -17,9 +19,6 @@
 namespace platform {
 namespace {
 
-// The image is drawn at a few times the screen's resolution, so that text stays sharp on
-// paper; rendering the widgets straight onto the printer would take more than a second.
-constexpr qreal kImageScale = 4;
 constexpr qreal kScreenDpi = 96;
 
 // Qt hands the finished job to CUPS without looking at the answer; a queue that refuses jobs
@@ -36,11 +35,9 @@ QString SpoolerRefusal() {
 }  // namespace
 
 void DrawWidgetImage(QPainter& painter, QWidget* widget, int resolution) {
-    QImage image(widget->size() * kImageScale, QImage::Format_RGB32);
-    image.setDevicePixelRatio(kImageScale);
-    image.fill(widget->palette().window().color());
-    widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-
+    // An image at a few times the screen's resolution: rendering the widgets straight onto the
+    // printer would take more than a second.
+    const QImage image = WidgetImage(widget);
     const qreal toPage = resolution / kScreenDpi;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(0, 0, widget->width() * toPage, widget->height() * toPage), image);

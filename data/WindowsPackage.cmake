@@ -47,6 +47,7 @@ add_custom_command(OUTPUT ${notices}
         --program vantrel.exe --output ${notices}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     DEPENDS vantrel ${PROJECT_SOURCE_DIR}/scripts/third-party-notices.py
+        ${PROJECT_SOURCE_DIR}/LICENSES/LGPL-3.0-only.txt ${QT6_INSTALL_PREFIX}/vantrel-qt.stamp
     COMMENT "Writing the third-party notices of what vantrel.exe links")
 
 add_custom_command(OUTPUT ${msi}

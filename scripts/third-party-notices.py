@@ -61,7 +61,7 @@ def object_sources(provenance):
 
 def attributions(provenance):
     """Qt's attribution entries, each with the files or folders (relative to the source root)
-    that it covers."""
+    that it covers, and the licence texts it names."""
     top = os.path.join(provenance, "source")
     found = []
     for folder, _, files in os.walk(top):
@@ -83,8 +83,14 @@ def attributions(provenance):
                 text_path = os.path.normpath(os.path.join(folder, name))
                 if os.path.isfile(text_path):
                     texts.append(open(text_path, encoding="utf-8", errors="replace").read())
-            found.append((entry, covers, texts))
+            found.append((entry, covers, texts, [os.path.basename(name) for name in names]))
     return found
+
+
+def embedded_names(data):
+    """The names of the files that an object made by Qt's resource compiler embeds: it keeps each
+    name in UTF-16, big-endian."""
+    return {name.decode("utf-16-be") for name in re.findall(rb"(?:\x00[\x20-\x7e]){3,}", data)}
 
 
 def covered(path, covers):
@@ -98,8 +104,11 @@ def debian_packages(paths):
     result = subprocess.run(["dpkg-query", "-S", *sorted(names)], capture_output=True, text=True)
     owner = {}
     for line in result.stdout.splitlines():
+        if line.startswith("diversion by "):
+            continue
         packages, _, path = line.partition(": ")
-        owner[path] = packages.split(",")[0].strip()
+        # "libfoo:amd64" for a package installed for several architectures
+        owner[path] = packages.split(",")[0].strip().split(":")[0]
     return {path: owner.get(path) or owner.get(os.path.realpath(path)) for path in paths}
 
 
@@ -122,23 +131,40 @@ def main():
     # The program's own libraries and objects, in the build folder, are not third-party.
     build = os.getcwd()
     members = {(a, m) for a, m in members if not under(a, build)}
-    objects = {o for o in objects if not under(o, build) and not under(o, qt_prefix)}
+    objects = {o for o in objects if not under(o, build)}
+    qt_objects = {o for o in objects if under(o, qt_prefix)}
+    objects -= qt_objects
     qt_members = {(a, m) for a, m in members if under(a, qt_prefix)}
     qt_archives = sorted({os.path.basename(a) for a, _ in qt_members})
     sources = object_sources(os.path.join(qt_prefix, "provenance"))
     linked_sources = set()
-    for _, member in qt_members:
+    for member in [m for _, m in qt_members] + [os.path.basename(o) for o in qt_objects]:
         linked_sources |= sources.get(member, set())
+    # Files that Qt's resources carry in the program (an ICC profile, for one) are compiled from
+    # no source file of their own: they are found by the names the resource objects embed.
+    # Qt 6.4 links them as objects of their own, Qt 6.8 as members of its libraries ("qrc_...").
+    embedded = set()
+    for path in qt_objects:
+        if os.path.basename(path).startswith("qrc_"):
+            with open(path, "rb") as data:
+                embedded |= embedded_names(data.read())
+    for archive, member in qt_members:
+        if member.startswith("qrc_"):
+            data = subprocess.run(["ar", "p", archive, member], capture_output=True,
+                                  check=True).stdout
+            embedded |= embedded_names(data)
 
     bundled = {}
-    for entry, covers, texts in attributions(os.path.join(qt_prefix, "provenance")):
-        if any(covered(path, covers) for path in linked_sources):
+    for entry, covers, texts, files in attributions(os.path.join(qt_prefix, "provenance")):
+        if any(covered(path, covers) for path in linked_sources) or set(files) & embedded:
             bundled.setdefault(entry.get("Id") or entry["Name"], (entry, texts))
 
     others = collections.defaultdict(set)
     outside = {archive for archive, _ in members - qt_members} | objects
     for path, package in debian_packages(outside).items():
-        others[package or path].add(os.path.basename(path))
+        if package is None:
+            sys.exit(f"{path} is linked into {args.program}, but no Debian package holds it")
+        others[package].add(os.path.basename(path))
 
     out = [f"Third-party software in {args.program}\n",
            f"\n{args.program} is built from its own source, which is free software under the GNU "
@@ -182,10 +208,9 @@ def main():
     # Packages built from one source share one copyright file: it is given once for them all.
     by_text = collections.defaultdict(list)
     for package in sorted(others):
-        copyright = f"/usr/share/doc/{package}/copyright"
-        text = open(copyright, encoding="utf-8", errors="replace").read() \
-            if os.path.exists(copyright) else ""
-        by_text[text].append(package)
+        with open(f"/usr/share/doc/{package}/copyright", encoding="utf-8",
+                  errors="replace") as copyright:
+            by_text[copyright.read()].append(package)
     for text, packages in by_text.items():
         out.append(rule(", ".join(packages)))
         for package in packages:

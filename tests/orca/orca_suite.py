@@ -48,7 +48,10 @@ CACHE_CLEARED = "GENERATOR: Clearing cache."
 def orca_version():
     """The major version of the Orca that is installed."""
     out = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout
-    return int(re.search(r"(\d+)\.\d+", out).group(1))
+    found = re.search(r"(\d+)\.\d+", out)
+    if found is None:
+        raise RuntimeError("Orca's version cannot be read from %r" % out)
+    return int(found.group(1))
 
 
 # Orca 48 differs from Orca 43 where a person hears it too (see README, Screen readers): the

@@ -29,10 +29,18 @@ MARKERS = {
     "FreeType": (r"Freetype 2 \d", [rb"truetype\x00truetype-engine\x00"]),
     "HarfBuzz": (r"HarfBuzz", [rb"HB_SHAPER_LIST\x00", rb"HB_OPTIONS\x00"]),
     "PCRE2": (r"PCRE2 \d", [rb"PCRE2_USE_OFFSET_LIMIT"]),
+    # A file that Qt's resources carry, not code: the colour profile of its PDF output.
+    "sRGB profile": (r"sRGB color profile", [rb"Copyright International Color Consortium"]),
 }
 # Attributions of Qt's source that this build leaves out (no JPEG, no network, no D-Bus, no
 # Vulkan, no X11) or that belong to other systems.
 ABSENT = ["LibJPEG", "libpsl", "libdus", "Vulkan", "XCB", "forkfd", "Cocoa", "Android"]
+
+
+def newest(ending):
+    """The package of that kind last built: an older version's may still lie beside it."""
+    paths = [os.path.join(BUILD, name) for name in os.listdir(BUILD) if name.endswith(ending)]
+    return max(paths, key=os.path.getmtime)
 
 
 def contents(text):
@@ -53,7 +61,7 @@ class NoticesTest(unittest.TestCase):
     def test_every_library_whose_code_is_in_the_exe_has_an_entry(self):
         found = [name for name, (_, markers) in MARKERS.items()
                  if any(re.search(marker, self.exe) for marker in markers)]
-        # All five are linked: Qt's fonts, text shaping, images and regular expressions need them.
+        # All are in: Qt's fonts, text shaping, images, regular expressions and PDF output need them.
         self.assertEqual(found, list(MARKERS))
         for name in found:
             entry = MARKERS[name][0]
@@ -72,8 +80,7 @@ class NoticesTest(unittest.TestCase):
         self.assertTrue(any("mingw-w64" in line for line in self.listed), self.listed)
 
     def test_zip_holds_the_program_its_licence_and_the_notices(self):
-        zip_path = next(os.path.join(BUILD, name) for name in os.listdir(BUILD)
-                        if name.endswith("-x64.zip"))
+        zip_path = newest("-x64.zip")
         with zipfile.ZipFile(zip_path) as archive:
             self.assertEqual(sorted(archive.namelist()),
                              ["LICENSE.txt", "THIRD-PARTY-NOTICES.txt", "vantrel.exe"])
@@ -83,8 +90,7 @@ class NoticesTest(unittest.TestCase):
                 self.assertEqual(archive.read("THIRD-PARTY-NOTICES.txt"), notices.read())
 
     def test_installer_holds_the_licence_and_the_notices(self):
-        msi = next(os.path.join(BUILD, name) for name in os.listdir(BUILD)
-                   if name.endswith("-x64.msi"))
+        msi = newest("-x64.msi")
         files = subprocess.run(["msiinfo", "export", msi, "File"], capture_output=True,
                                text=True, check=True).stdout
         names = {line.split("\t")[2].split("|")[-1] for line in files.splitlines()[3:]}

@@ -163,26 +163,25 @@ class Screen:
 
     def icon(self):
         """The message box's icon, told by its colours as a person tells them apart: Wine draws
-        the exclamation mark on an orange triangle and the information sign on a blue disc; the
-        rest of a box is black, white and grey."""
+        the exclamation mark on an orange triangle, the information sign on a blue disc and the
+        error sign on a red one; the rest of a box is black, white and grey."""
         pixels = subprocess.run(["convert", self.path, "-depth", "8", "rgb:-"],
                                 capture_output=True, check=True).stdout
-        warm = cold = 0
+        kinds = {"exclamation": 0, "information": 0, "error": 0}
         for i in range(0, len(pixels) - 2, 3):
             red, green, blue = pixels[i], pixels[i + 1], pixels[i + 2]
             if max(red, green, blue) - min(red, green, blue) < 96:
                 continue  # a grey
-            if red >= green >= blue:
-                warm += 1
+            if red >= green >= blue and green >= 0.4 * red:
+                kinds["exclamation"] += 1  # orange, as the triangle
+            elif red >= green >= blue:
+                kinds["error"] += 1  # red, as the error sign's disc
             elif blue >= max(red, green):
-                cold += 1
-        if warm + cold < 50:
+                kinds["information"] += 1
+        shown = [kind for kind, count in kinds.items() if count >= 50]
+        if not shown:
             return "none"
-        if cold < 50:
-            return "exclamation"
-        if warm < 50:
-            return "information"
-        return "unclear (%d warm, %d cold pixels)" % (warm, cold)
+        return shown[0] if len(shown) == 1 else "unclear %r" % kinds
 
     def keep(self, name):
         if ARTIFACTS:

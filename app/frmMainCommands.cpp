@@ -18,6 +18,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Printing.h"
 #include "platform/WindowDescription.h"
+#include "platform/WindowHints.h"
 
 namespace {
 
@@ -68,13 +69,15 @@ void frmMain::cmdcalculate_Click() {
 }
 
 void frmMain::ResetWindow(bool keepTotal) {
+    // Labels are emptied with setText: QLabel::clear() does not tell screen readers that the
+    // text is gone, and they would go on reading the old result.
     for (const GradeColumn& column : columns) {
         column.box->clear();
-        column.percent->clear();
+        column.percent->setText(QString());
     }
-    Capresult->clear();
+    Capresult->setText(QString());
     if (!keepTotal) {
-        capStudents->clear();
+        capStudents->setText(QString());
     }
     cmdcalculate->setText(QStringLiteral("Calculate"));
     columns.front().box->setFocus();
@@ -110,7 +113,7 @@ void frmMain::mnuFilePrint_Click() {
 }
 
 void frmMain::EndProgram() {
-    QApplication::exit(0);
+    platform::QuitProgram(0);
 }
 
 void frmMain::CmdExit_Click() {

@@ -5,12 +5,13 @@
 
 #include "app/Startup.h"
 #include "app/frmMain.h"
+#include "platform/WindowHints.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     PrepareApplication();
 
     frmMain window;
-    window.show();
+    platform::ShowWindow(&window);
     return app.exec();
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QCoreApplication>
 #include <QEventLoopLocker>
 #include <QWidget>
 #include <QWindow>
@@ -38,6 +39,14 @@ void KeepOutOfTaskbar(QWidget* window) {
     window->winId();  // the native window, to take the owner
     window->windowHandle()->setTransientParent(HiddenOwner());
     new KeepRunning(window);
+}
+
+void ShowWindow(QWidget* window) {
+    window->show();
+}
+
+void QuitProgram(int code) {
+    QCoreApplication::exit(code);
 }
 
 }  // namespace platform

@@ -7,7 +7,8 @@
 # (Debian 13 or later): on an older one it says so and stops.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-[ -x build/icon_export ] || scripts/build.sh
+scripts/web-can-build.sh
+[ -x build/icon_export ] || scripts/build.sh program
 qt=$(scripts/build-web-qt.sh | tail -n 1)
 export EMSDK=$qt/emsdk
 "$qt/bin/qt-cmake" -S . -B build/web -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \

@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running or testing Vantrel needs, when missing.
-# Usage: scripts/install-deps.sh build|run|test|bench
+# Usage: scripts/install-deps.sh build|run|web|test|bench
 set -euo pipefail
 
 build_packages=(cmake g++ make qt6-base-dev libgl-dev libxcb1-dev libcups2-dev fonts-liberation)
@@ -16,23 +16,38 @@ test_packages=(libgtest-dev googletest libqt6test6 xvfb xauth xdotool x11-utils 
     sway wtype grim reuse lintian man-db)
 
 bench_packages=(hyperfine time)
+# The browser build and its tests, where the release's emscripten can make that build.
+web_packages=(emscripten python3)
+web_test_packages=(chromium firefox-esr python3-websocket)
 # A screen reader for the tests, without what it recommends (a whole desktop's worth).
 screen_reader_packages=(orca speech-dispatcher speech-dispatcher-espeak-ng)
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+# Whether apt would install an emscripten that can make the browser build; apt's lists are
+# read first on a machine that has none yet.
+web_buildable() {
+    if ! apt-cache policy emscripten 2>/dev/null | grep -q 'Candidate: [0-9]'; then
+        "${sudo[@]}" apt-get update -qq
+    fi
+    "$(dirname "$0")/web-can-build.sh" --package
+}
 
 wanted=("${build_packages[@]}")
 bare=()
 case "${1:-build}" in
     build) ;;
     run) wanted+=("${run_packages[@]}") ;;
-    test)
+    web) wanted+=("${web_packages[@]}") ;;
+    test | bench)
         wanted+=("${run_packages[@]}" "${test_packages[@]}")
+        [ "$1" = test ] || wanted+=("${bench_packages[@]}")
+        if web_buildable 2>/dev/null; then
+            wanted+=("${web_packages[@]}" "${web_test_packages[@]}")
+        fi
         bare=("${screen_reader_packages[@]}")
         ;;
-    bench)
-        wanted+=("${run_packages[@]}" "${test_packages[@]}" "${bench_packages[@]}")
-        bare=("${screen_reader_packages[@]}")
-        ;;
-    *) echo "usage: $0 build|run|test|bench" >&2; exit 2 ;;
+    *) echo "usage: $0 build|run|web|test|bench" >&2; exit 2 ;;
 esac
 
 not_installed() {
@@ -46,8 +61,6 @@ mapfile -t missing < <(not_installed "${wanted[@]}")
 mapfile -t missing_bare < <(not_installed "${bare[@]}")
 [ ${#missing[@]} -eq 0 ] && [ ${#missing_bare[@]} -eq 0 ] && exit 0
 
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
 echo "Installing: ${missing[*]} ${missing_bare[*]}"
 "${sudo[@]}" apt-get update -qq
 if [ ${#missing[@]} -gt 0 ]; then

@@ -12,6 +12,10 @@ jobs=$(nproc)
 echo "== Tests"
 scripts/build.sh
 scripts/build-windows.sh
+# The browser build, where this machine's emscripten can make it (it says why not otherwise).
+if scripts/web-can-build.sh; then
+    scripts/build-web.sh
+fi
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer, and fuzzing"

@@ -18,6 +18,7 @@ class RecordingBridge : public QAccessibleBridge {
   public:
     static inline QStringList heard;
     static inline int windowDescriptionChanges = 0;
+    static inline QStringList renamed;  // the objects whose name (a label's text) changed
 
     void setRootObject(QAccessibleInterface*) override {}
 
@@ -42,6 +43,9 @@ class RecordingBridge : public QAccessibleBridge {
                 if (aboutWindow) {
                     heard << static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
                 }
+                break;
+            case QAccessible::NameChanged:
+                renamed << event->object()->objectName();
                 break;
             case QAccessible::DescriptionChanged:
                 // A change told while the focus is in the window has Orca 48 say the whole
@@ -130,9 +134,11 @@ class Announcements {
     Announcements() {
         RecordingBridge::heard.clear();
         RecordingBridge::windowDescriptionChanges = 0;
+        RecordingBridge::renamed.clear();
     }
     QStringList heard() const { return RecordingBridge::heard; }
     int windowDescriptionChanges() const { return RecordingBridge::windowDescriptionChanges; }
+    QStringList renamed() const { return RecordingBridge::renamed; }
 };
 
 // After Calculate the focus stays in the box, so the result is announced, with nothing new on
@@ -159,6 +165,29 @@ TEST_F(ScreenReaderTest, WarningsAndClearingAnnounceNothing) {
     EXPECT_EQ(recorder.messages.size(), 2u);
     EXPECT_EQ(announcements.heard(), QStringList());
     EXPECT_EQ(announcements.windowDescriptionChanges(), 0);
+}
+
+// Emptying the results tells readers of each label that its text changed, so that none goes on
+// reading a result that is gone; New keeps the total.
+TEST_F(ScreenReaderTest, ClearAndNewTellReadersTheResultsAreGone) {
+    QStringList emptied{"Capresult"};
+    for (QLabel* label : PercentLabels()) {
+        emptied << label->objectName();
+    }
+    Calculate();
+    Announcements afterNew;
+    Action("mnuFileNew")->trigger();
+    for (const QString& name : emptied) {
+        EXPECT_TRUE(afterNew.renamed().contains(name)) << "New: " << name.toStdString();
+    }
+    EXPECT_FALSE(afterNew.renamed().contains("capStudents"));
+
+    Calculate();
+    Announcements afterClear;
+    Button("CmdClear")->click();
+    for (const QString& name : emptied + QStringList{"capStudents"}) {
+        EXPECT_TRUE(afterClear.renamed().contains(name)) << "Clear: " << name.toStdString();
+    }
 }
 
 }  // namespace

@@ -3,14 +3,19 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the third-party notices of a statically linked program from what its link took.
 
-The linker's map names every archive member that went into the program. For Qt's members, the
+The linker's map (GNU ld's or wasm-ld's) names every archive member that went into the program. For Qt's members, the
 Qt build's record of what each object was compiled from (every file it included) tells which
 bundled code is in the program, and Qt's attribution files say whose it is and under which
 licence. Every other archive or object comes from a Debian package of this machine (the
 compiler's runtime, the C library's import libraries), whose copyright file is quoted whole.
 
+Files from Debian packages that the program carries as resources (fonts) are named with
+--embedded and listed by their package. Qt archives that Qt offers under the GPL alone (its
+browser platform) are named with --gpl-only.
+
 Usage: third-party-notices.py --map LINK.map --qt-prefix QT --qt-version X.Y.Z
                               --lgpl LGPL-3.0-only.txt --program NAME --output FILE
+                              [--embedded FILE]... [--gpl-only ARCHIVE]...
 """
 import argparse
 import collections
@@ -26,6 +31,17 @@ def linked_inputs(map_path):
     """(archive, member) pairs the link took, and the object files it loaded directly."""
     members, objects = set(), set()
     with open(map_path, errors="replace") as lines:
+        if next(lines, "").split() == ["Addr", "Off", "Size", "Out", "In", "Symbol"]:
+            # wasm-ld: each input section, as "archive(member):(symbol)" or "object:(symbol)"
+            for line in lines:
+                found = re.search(r"\s(\S+\.a)\(([^)]+)\):\(", line)
+                if found:
+                    members.add((os.path.normpath(found.group(1)), found.group(2)))
+                    continue
+                found = re.search(r"\s(\S+\.o(bj)?):\(", line)
+                if found:
+                    objects.add(os.path.normpath(found.group(1)))
+            return members, objects
         for line in lines:
             if line.startswith(("Discarded input sections", "Memory Configuration")):
                 break
@@ -89,8 +105,18 @@ def attributions(provenance):
 
 def embedded_names(data):
     """The names of the files that an object made by Qt's resource compiler embeds: it keeps each
-    name in UTF-16, big-endian."""
-    return {name.decode("utf-16-be") for name in re.findall(rb"(?:\x00[\x20-\x7e]){3,}", data)}
+    name in UTF-16, big-endian, after its length in characters (two bytes) and its hash (four).
+    The length bounds the name where the bytes after it happen to read as text too."""
+    names = set()
+    for run in re.finditer(rb"(?:\x00[\x20-\x7e]){3,}", data):
+        name = run.group()
+        for start in range(run.start(), min(run.end() - 6, run.start() + 12), 2):
+            length = int.from_bytes(data[start - 6:start - 4], "big") if start >= 6 else 0
+            if 3 <= length <= (run.end() - start) // 2:
+                name = data[start:start + 2 * length]
+                break
+        names.add(name.decode("utf-16-be"))
+    return names
 
 
 def covered(path, covers):
@@ -124,6 +150,8 @@ def main():
     parser = argparse.ArgumentParser()
     for option in ("--map", "--qt-prefix", "--qt-version", "--lgpl", "--program", "--output"):
         parser.add_argument(option, required=True)
+    parser.add_argument("--embedded", action="append", default=[])
+    parser.add_argument("--gpl-only", action="append", default=[])
     args = parser.parse_args()
 
     members, objects = linked_inputs(args.map)
@@ -160,11 +188,12 @@ def main():
             bundled.setdefault(entry.get("Id") or entry["Name"], (entry, texts))
 
     others = collections.defaultdict(set)
-    outside = {archive for archive, _ in members - qt_members} | objects
+    outside = {archive for archive, _ in members - qt_members} | objects | set(args.embedded)
     for path, package in debian_packages(outside).items():
         if package is None:
             sys.exit(f"{path} is linked into {args.program}, but no Debian package holds it")
         others[package].add(os.path.basename(path))
+    carried = {debian_packages(args.embedded)[path] for path in args.embedded}
 
     out = [f"Third-party software in {args.program}\n",
            f"\n{args.program} is built from its own source, which is free software under the GNU "
@@ -176,7 +205,9 @@ def main():
         listed.append(f"- {entry['Name']} {entry.get('Version', '')}".rstrip() +
                       f" ({entry.get('LicenseId', entry.get('License', ''))})\n")
     for package in sorted(others):
-        listed.append(f"- {package} (from Debian: the compiler's runtime and system libraries)\n")
+        what = "carried in the program" if package in carried else \
+            "the compiler's runtime and system libraries"
+        listed.append(f"- {package} (from Debian: {what})\n")
     out.append("\nContents\n\n")
     out.extend(listed)
     # The build's log keeps the list too.
@@ -187,7 +218,11 @@ def main():
                ", ".join(qt_archives) + ".\n\n"
                "Copyright (C) The Qt Company Ltd. and other contributors.\n"
                "Used under the GNU Lesser General Public License, version 3 (LGPL-3.0-only),\n"
-               "whose text follows. Its source is Debian's qt6-base source package of this\n"
+               "whose text follows" +
+               "".join(f", except {archive}, which Qt offers under the GNU General Public\n"
+                       "License, version 3 (GPL-3.0-only) alone: with it, this program is "
+                       "conveyed under\nversion 3 of that licence (LICENSE.txt)" for archive in args.gpl_only if archive in qt_archives) +
+               ". Its source is Debian's qt6-base source package of this\n"
                "version; the program's own source, and the changes made to Qt's for this\n"
                "build, are published with the program, so that it can be relinked against\n"
                "another Qt.\n\n")

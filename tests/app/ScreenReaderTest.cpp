@@ -45,7 +45,9 @@ class RecordingBridge : public QAccessibleBridge {
                 }
                 break;
             case QAccessible::NameChanged:
-                renamed << event->object()->objectName();
+                if (event->object() != nullptr) {
+                    renamed << event->object()->objectName();
+                }
                 break;
             case QAccessible::DescriptionChanged:
                 // A change told while the focus is in the window has Orca 48 say the whole

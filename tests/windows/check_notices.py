@@ -15,38 +15,19 @@ import sys
 import unittest
 import zipfile
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "notices"))
+from linked_code import ABSENT, MARKERS, contents  # noqa: E402
+
 BUILD, SOURCE = sys.argv[1], sys.argv[2]
 del sys.argv[1:3]
 PACKAGE = os.path.join(BUILD, "package")
 NOTICES = os.path.join(PACKAGE, "THIRD-PARTY-NOTICES.txt")
-
-# Library: how its entry in the notices' contents begins, and text that only its own code puts in
-# a program (a version banner, an error message, an environment variable it reads).
-MARKERS = {
-    "zlib": (r"Data Compression Library \(zlib\)",
-             [rb"deflate 1\.\d+(\.\d+)* Copyright", rb"inflate 1\.\d+(\.\d+)* Copyright"]),
-    "libpng": (r"LibPNG ", [rb"libpng version 1\.\d+", rb"libpng does not support gamma"]),
-    "FreeType": (r"Freetype 2 \d", [rb"truetype\x00truetype-engine\x00"]),
-    "HarfBuzz": (r"HarfBuzz", [rb"HB_SHAPER_LIST\x00", rb"HB_OPTIONS\x00"]),
-    "PCRE2": (r"PCRE2 \d", [rb"PCRE2_USE_OFFSET_LIMIT"]),
-    # A file that Qt's resources carry, not code: the colour profile of its PDF output.
-    "sRGB profile": (r"sRGB color profile", [rb"Copyright International Color Consortium"]),
-}
-# Attributions of Qt's source that this build leaves out (no JPEG, no network, no D-Bus, no
-# Vulkan, no X11) or that belong to other systems.
-ABSENT = ["LibJPEG", "libpsl", "libdus", "Vulkan", "XCB", "forkfd", "Cocoa", "Android"]
 
 
 def newest(ending):
     """The package of that kind last built: an older version's may still lie beside it."""
     paths = [os.path.join(BUILD, name) for name in os.listdir(BUILD) if name.endswith(ending)]
     return max(paths, key=os.path.getmtime)
-
-
-def contents(text):
-    """The names in the notices' contents list, one a line after "Contents"."""
-    section = text.split("Contents", 1)[1].split("=" * 78, 1)[0]
-    return [line[2:] for line in section.splitlines() if line.startswith("- ")]
 
 
 class NoticesTest(unittest.TestCase):

@@ -3,7 +3,8 @@
 
 // Writes the application icon's XPM images as PNG files for the desktop's icon theme, and as a
 // Windows .ico holding both sizes. The larger sizes that software centres want are the 16-colour
-// design's pixels repeated (16 px three times, 32 px two and four times), never smoothed.
+// design's pixels repeated (16 px three times, 32 px two, four, six and sixteen times, the last
+// two for the browser build's app manifest), never smoothed.
 // Usage: icon_export OUT_DIR OUT.ico, writing OUT_DIR/SIZE/org.example.Vantrel.png
 
 #include <QBuffer>
@@ -84,6 +85,7 @@ int main(int argc, char* argv[]) {
     const bool written =
         SavePng(folder, small) && SavePng(folder, large) && SavePng(folder, Repeated(small, 3)) &&
         SavePng(folder, Repeated(large, 2)) && SavePng(folder, Repeated(large, 4)) &&
+        SavePng(folder, Repeated(large, 6)) && SavePng(folder, Repeated(large, 16)) &&
         ico.open(QIODevice::WriteOnly) && ico.write(Ico({large, small})) > 0;
     return written ? 0 : 1;
 }

@@ -26,9 +26,13 @@ add_custom_command(OUTPUT ${notices}
     DEPENDS vantrel ${PROJECT_SOURCE_DIR}/scripts/third-party-notices.py
         ${PROJECT_SOURCE_DIR}/LICENSES/LGPL-3.0-only.txt ${QT6_INSTALL_PREFIX}/vantrel-qt.stamp
     COMMENT "Writing the third-party notices of what vantrel.wasm holds")
+set(VANTREL_PAGE_PROGRAM vantrel)
 configure_file(${PROJECT_SOURCE_DIR}/data/vantrel-page.html.in ${site}/index.html @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/data/vantrel.webmanifest.in ${site}/vantrel.webmanifest
+    @ONLY)
 set(site_files ${site}/vantrel.js ${site}/vantrel.wasm ${site}/qtloader.js
-    ${site}/vantrel-16.png ${site}/vantrel-32.png ${site}/LICENSE.txt)
+    ${site}/vantrel-16.png ${site}/vantrel-32.png ${site}/vantrel-192.png ${site}/vantrel-512.png
+    ${site}/LICENSE.txt)
 add_custom_command(OUTPUT ${site_files}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:vantrel>/vantrel.js
         $<TARGET_FILE_DIR:vantrel>/vantrel.wasm $<TARGET_FILE_DIR:vantrel>/qtloader.js ${site}
@@ -36,8 +40,45 @@ add_custom_command(OUTPUT ${site_files}
         ${site}/vantrel-16.png
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/icons/32/org.example.Vantrel.png
         ${site}/vantrel-32.png
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/icons/192/org.example.Vantrel.png
+        ${site}/vantrel-192.png
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/icons/512/org.example.Vantrel.png
+        ${site}/vantrel-512.png
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt
         ${site}/LICENSE.txt
     DEPENDS vantrel icons ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt
     COMMENT "Putting the browser's site together")
-add_custom_target(site ALL DEPENDS ${site_files} ${notices})
+# The service worker that keeps the site for use offline, named for this build's files.
+set(service_worker ${site}/service-worker.js)
+add_custom_command(OUTPUT ${service_worker}
+    COMMAND ${CMAKE_COMMAND} -DSITE=${site}
+        -DTEMPLATE=${PROJECT_SOURCE_DIR}/data/vantrel-service-worker.js.in
+        -P ${PROJECT_SOURCE_DIR}/data/ServiceWorker.cmake
+    DEPENDS ${site_files} ${site}/index.html ${site}/vantrel.webmanifest
+        ${PROJECT_SOURCE_DIR}/data/vantrel-service-worker.js.in
+        ${PROJECT_SOURCE_DIR}/data/ServiceWorker.cmake
+    COMMENT "Writing the service worker for this build's files")
+add_custom_target(site ALL DEPENDS ${site_files} ${notices} ${service_worker})
+
+# For scripts/benchmark.sh: the start-up probe and a bare Qt window, each on a page of its own
+# like the program's (bench/probe and bench/baseline), built the same way.
+option(VANTREL_WEB_BENCHMARK "Build the browser start-up probe and its baseline" OFF)
+if(VANTREL_WEB_BENCHMARK)
+    set(probe_source ${PROJECT_SOURCE_DIR}/tests/benchmarks/StartupProbe.cpp)
+    qt_add_executable(startup_probe ${probe_source})
+    target_link_libraries(startup_probe PRIVATE app)
+    qt_add_executable(startup_baseline ${probe_source})
+    target_compile_definitions(startup_baseline PRIVATE VANTREL_BASELINE)
+    target_link_libraries(startup_baseline PRIVATE Qt6::Widgets)
+    foreach(probe IN ITEMS startup_probe startup_baseline)
+        set(VANTREL_PAGE_PROGRAM ${probe})
+        string(REPLACE "startup_" "" name ${probe})
+        set(page_dir ${CMAKE_BINARY_DIR}/bench/${name})
+        configure_file(${PROJECT_SOURCE_DIR}/data/vantrel-page.html.in ${page_dir}/index.html
+            @ONLY)
+        add_custom_command(TARGET ${probe} POST_BUILD
+            COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:${probe}>/${probe}.js
+                $<TARGET_FILE_DIR:${probe}>/${probe}.wasm
+                $<TARGET_FILE_DIR:${probe}>/qtloader.js ${page_dir})
+    endforeach()
+endif()

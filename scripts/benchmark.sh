@@ -25,3 +25,15 @@ scripts/build-windows.sh >/dev/null
 cmake --build build/windows --target startup_probe >/dev/null
 bash tests/xserver/with-xvfb.sh bash scripts/startup-timing-wine.sh \
     build/windows/startup_probe.exe build/tests/startup_probe
+
+if scripts/web-can-build.sh 2>/dev/null; then
+    echo "== Start-up of the browser build in headless Chromium, beside a bare Qt window"
+    scripts/build-web.sh >/dev/null
+    qt=$(scripts/build-web-qt.sh | tail -n 1)
+    EMSDK=$qt/emsdk "$qt/bin/qt-cmake" -S . -B build/web-bench -G Ninja \
+        -DCMAKE_BUILD_TYPE=Release -DVANTREL_WEB_BENCHMARK=ON \
+        -DVANTREL_HOST_ICON_EXPORT="$PWD/build/icon_export" >/dev/null
+    EMSDK=$qt/emsdk cmake --build build/web-bench --target startup_probe startup_baseline >/dev/null
+    python3 scripts/web-startup-timing.py build/web-bench/bench/probe build/web-bench/bench/baseline
+fi
+

@@ -8,9 +8,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/web-can-build.sh
-[ -x build/icon_export ] || scripts/build.sh program
+# The native build's icon_export, up to date, writes the icons.
+if [ -f build/CMakeCache.txt ]; then
+    cmake --build build --target icon_export >/dev/null
+else
+    scripts/build.sh program
+fi
 qt=$(scripts/build-web-qt.sh | tail -n 1)
 export EMSDK=$qt/emsdk
-"$qt/bin/qt-cmake" -S . -B build/web -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+"$qt/bin/qt-cmake" -S . -B build/web -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DVANTREL_HOST_ICON_EXPORT="$PWD/build/icon_export" >/dev/null
 cmake --build build/web

@@ -71,8 +71,10 @@ def open_browser():
 
 class BrowserProgram:
     def __init__(self, browser, url):
+        """Opens the page at url (or takes the page as loaded) and turns the mirror on."""
         self.browser = browser
-        browser.open(url)
+        if url:
+            browser.open(url)
         wait_until(lambda: self.windows() and self.windows()[0][0] == MAIN, "the main window",
                    timeout=60)
         self.browser.evaluate(HEARD_JS)
@@ -254,3 +256,24 @@ class PrintAndExitTest(BrowserTest):
         self.browser.press("F9")
         self.assertShows(self.program.status, ENDED)
         self.assertEqual(self.program.windows(), [])
+
+
+class OfflineAndInstallTest(BrowserTest):
+    def test_it_starts_offline_after_the_first_visit(self):
+        wait_until(lambda: self.browser.evaluate(
+            "navigator.serviceWorker.controller !== null || "
+            "navigator.serviceWorker.ready.then(() => true)"), "the service worker")
+        if BROWSER == "chromium":
+            # Installable as an app: the manifest read without error, nothing missing.
+            self.assertEqual(self.browser.call("Page.getInstallabilityErrors")
+                             ["installabilityErrors"], [])
+            self.assertEqual(self.browser.call("Page.getAppManifest")["errors"], [])
+        self.server.close()  # no network from here on
+        self.browser.reload()
+        self.program = BrowserProgram(self.browser, None)
+        self.browser.type(["3", "Enter"])
+        self.assertShows(lambda: self.program.results()[:2], ("4", "3"))
+
+    @classmethod
+    def tearDownClass(cls):
+        pass  # its server is closed by the test

@@ -89,8 +89,12 @@ class Chromium:
     def open(self, url):
         self.call("Page.navigate", url=url)
 
+    def reload(self):
+        self.call("Page.reload")
+
     def evaluate(self, expression):
-        result = self.call("Runtime.evaluate", expression=expression, returnByValue=True)
+        result = self.call("Runtime.evaluate", expression=expression, returnByValue=True,
+                           awaitPromise=True)
         return result["result"].get("value")
 
     def press(self, name, modifiers=()):

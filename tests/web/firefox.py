@@ -91,6 +91,9 @@ class Firefox:
     def open(self, url):
         self.call("browsingContext.navigate", context=self.context, url=url, wait="complete")
 
+    def reload(self):
+        self.call("browsingContext.reload", context=self.context, wait="complete")
+
     def evaluate(self, expression):
         result = self.call("script.evaluate", expression=expression, awaitPromise=True,
                            target={"context": self.context})

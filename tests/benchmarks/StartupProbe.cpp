@@ -32,8 +32,8 @@ class QuitAfterFirstPaint : public QObject {
             using emscripten::val;
             val page = val::global("window");
             page.set("startupFirstPaint", val::global("performance").call<val>("now"));
-            page.set("startupWasmMemory", val(static_cast<double>(__builtin_wasm_memory_size(0)) *
-                                              65536.0));
+            page.set("startupWasmMemory",
+                     val(static_cast<double>(__builtin_wasm_memory_size(0)) * 65536.0));
 #else
             QTimer::singleShot(0, qApp, &QApplication::quit);
 #endif

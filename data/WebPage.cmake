@@ -17,15 +17,20 @@ set(embedded)
 foreach(face IN LISTS VANTREL_EMBEDDED_FACES)
     list(APPEND embedded --embedded ${face})
 endforeach()
+set(changed_faces "The program carries these faces cut down to the characters of Western \
+European text and named Vantrel Sans, as the SIL Open Font License asks of a changed copy of a \
+face with a Reserved Font Name. Their glyphs, spacing and hinting are as the originals have them.")
 add_custom_command(OUTPUT ${notices}
     COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/scripts/third-party-notices.py
         --map ${CMAKE_BINARY_DIR}/vantrel.map --qt-prefix ${QT6_INSTALL_PREFIX}
         --qt-version ${Qt6_VERSION} --lgpl ${PROJECT_SOURCE_DIR}/LICENSES/LGPL-3.0-only.txt
         --program vantrel.wasm --gpl-only libqwasm.a ${embedded} --output ${notices}
+        --embedded-note "${changed_faces}"
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     DEPENDS vantrel ${PROJECT_SOURCE_DIR}/scripts/third-party-notices.py
         ${PROJECT_SOURCE_DIR}/LICENSES/LGPL-3.0-only.txt ${QT6_INSTALL_PREFIX}/vantrel-qt.stamp
-    COMMENT "Writing the third-party notices of what vantrel.wasm holds")
+    COMMENT "Writing the third-party notices of what vantrel.wasm holds"
+    VERBATIM)
 set(VANTREL_PAGE_PROGRAM vantrel)
 configure_file(${PROJECT_SOURCE_DIR}/data/vantrel-page.html.in ${site}/index.html @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/data/vantrel.webmanifest.in ${site}/vantrel.webmanifest

@@ -10,12 +10,13 @@ licence. Every other archive or object comes from a Debian package of this machi
 compiler's runtime, the C library's import libraries), whose copyright file is quoted whole.
 
 Files from Debian packages that the program carries as resources (fonts) are named with
---embedded and listed by their package. Qt archives that Qt offers under the GPL alone (its
+--embedded and listed by their package, with --embedded-note saying how the program's copies
+differ from them, if they do. Qt archives that Qt offers under the GPL alone (its
 browser platform) are named with --gpl-only.
 
 Usage: third-party-notices.py --map LINK.map --qt-prefix QT --qt-version X.Y.Z
                               --lgpl LGPL-3.0-only.txt --program NAME --output FILE
-                              [--embedded FILE]... [--gpl-only ARCHIVE]...
+                              [--embedded FILE]... [--embedded-note TEXT] [--gpl-only ARCHIVE]...
 """
 import argparse
 import collections
@@ -25,6 +26,7 @@ import os
 import re
 import subprocess
 import sys
+import textwrap
 
 
 def linked_inputs(map_path):
@@ -151,6 +153,7 @@ def main():
     for option in ("--map", "--qt-prefix", "--qt-version", "--lgpl", "--program", "--output"):
         parser.add_argument(option, required=True)
     parser.add_argument("--embedded", action="append", default=[])
+    parser.add_argument("--embedded-note", default="")
     parser.add_argument("--gpl-only", action="append", default=[])
     args = parser.parse_args()
 
@@ -249,7 +252,10 @@ def main():
     for text, packages in by_text.items():
         out.append(rule(", ".join(packages)))
         for package in packages:
-            out.append(f"Linked from {package}: " + ", ".join(sorted(others[package])) + "\n")
+            how = "Carried" if package in carried else "Linked"
+            out.append(f"{how} from {package}: " + ", ".join(sorted(others[package])) + "\n")
+            if package in carried and args.embedded_note:
+                out.append(textwrap.fill(args.embedded_note, 78) + "\n")
         out.append("\n" + text)
 
     with open(args.output, "w", encoding="utf-8", newline="\r\n") as output:

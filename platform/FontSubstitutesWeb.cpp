@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QFontDatabase>
+#include <QStringList>
 
 #include "platform/Fonts.h"
 

@@ -47,6 +47,12 @@ def _key(name):
         return name, code, virtual, name
     raise ValueError("no key named " + name)
 
+# Headless Chromium has no print dialog to show, and Debian 13's Chromium 156 leaves a page whose
+# print() it was asked for "being printed" for good, refusing any other print of it. The dialog
+# is stood in for: a page's print() is counted, and printed() prints the page as it would.
+_PRINT_DIALOG = """window.vantrelPrintRequests = 0;
+window.print = () => { window.vantrelPrintRequests += 1; };"""
+
 
 class Chromium:
     def __init__(self, artifacts, width=900, height=700):
@@ -69,6 +75,7 @@ class Chromium:
                                  flatten=True)["sessionId"]
         for domain in ("Page", "Runtime", "Accessibility", "DOM"):
             self.call(domain + ".enable")
+        self.call("Page.addScriptToEvaluateOnNewDocument", source=_PRINT_DIALOG)
 
     def call(self, method, **params):
         """Sends a command to the page (or, before there is one, the browser) and returns its result."""
@@ -130,8 +137,10 @@ class Chromium:
         return png
 
     def printed(self):
-        """The page as the browser prints it, as PDF bytes. Headless Chromium shows no print
-        dialog, so the page is printed here as that dialog would print it."""
+        """The page as the browser prints it, as PDF bytes, once the page has called print().
+        Headless Chromium shows no print dialog, so the page is printed here as that dialog
+        would print it."""
+        wait_until(lambda: self.evaluate("window.vantrelPrintRequests"), "the page's print()")
         return base64.b64decode(self.call("Page.printToPDF", printBackground=True)["data"])
 
     def accessibility_tree(self):

@@ -18,6 +18,7 @@ using Window = QWidget;
 #else
 #include "app/Startup.h"
 #include "app/frmMain.h"
+#include "platform/WindowHints.h"
 using Window = frmMain;
 #endif
 
@@ -55,6 +56,10 @@ int main(int argc, char* argv[]) {
     Window window;
     QuitAfterFirstPaint quitter;
     window.installEventFilter(&quitter);
+#ifdef VANTREL_BASELINE
     window.show();
+#else
+    platform::ShowWindow(&window);
+#endif
     return app.exec();
 }

@@ -17,8 +17,8 @@
 #include "platform/Announcement.h"
 #include "platform/MessageBox.h"
 #include "platform/Printing.h"
+#include "platform/ShowAndQuit.h"
 #include "platform/WindowDescription.h"
-#include "platform/WindowHints.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "app/Startup.h"
 #include "app/frmMain.h"
-#include "platform/WindowHints.h"
+#include "platform/ShowAndQuit.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

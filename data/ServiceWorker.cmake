@@ -1,13 +1,14 @@
 # SPDX-FileCopyrightText: 2025-2026 Ketharin <ketharin@example.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Writes the site's service worker: cmake -DSITE=... -DTEMPLATE=... -P ServiceWorker.cmake.
-# It lists every file of the site the page needs and names its cache for their hash.
-set(files index.html qtloader.js vantrel.js vantrel.wasm vantrel.webmanifest vantrel-16.png
-    vantrel-32.png vantrel-192.png vantrel-512.png)
+# Writes the site's service worker:
+#   cmake -DSITE=... -DFILES=a,b,... -DTEMPLATE=... -P ServiceWorker.cmake
+# It lists the files of the site that the page needs (FILES, names within SITE) and names its
+# cache for their hash.
+string(REPLACE "," ";" FILES "${FILES}")
 set(all "")
 set(listed "\"./\"")
-foreach(file IN LISTS files)
+foreach(file IN LISTS FILES)
     file(SHA256 ${SITE}/${file} hash)
     string(APPEND all ${hash})
     string(APPEND listed ", \"${file}\"")

@@ -33,8 +33,12 @@ add_custom_command(OUTPUT ${notices}
     VERBATIM)
 set(VANTREL_PAGE_PROGRAM vantrel)
 configure_file(${PROJECT_SOURCE_DIR}/data/vantrel-page.html.in ${site}/index.html @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/data/vantrel-page.js ${site}/vantrel-page.js COPYONLY)
 configure_file(${PROJECT_SOURCE_DIR}/data/vantrel.webmanifest.in ${site}/vantrel.webmanifest
     @ONLY)
+# The files the page needs, the one list of them: the service worker keeps these offline.
+set(page_files index.html vantrel-page.js qtloader.js vantrel.js vantrel.wasm
+    vantrel.webmanifest vantrel-16.png vantrel-32.png vantrel-192.png vantrel-512.png)
 set(site_files ${site}/vantrel.js ${site}/vantrel.wasm ${site}/qtloader.js
     ${site}/vantrel-16.png ${site}/vantrel-32.png ${site}/vantrel-192.png ${site}/vantrel-512.png
     ${site}/LICENSE.txt)
@@ -55,11 +59,12 @@ add_custom_command(OUTPUT ${site_files}
     COMMENT "Putting the browser's site together")
 # The service worker that keeps the site for use offline, named for this build's files.
 set(service_worker ${site}/service-worker.js)
+string(JOIN "," listed_files ${page_files})
 add_custom_command(OUTPUT ${service_worker}
-    COMMAND ${CMAKE_COMMAND} -DSITE=${site}
+    COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DFILES=${listed_files}
         -DTEMPLATE=${PROJECT_SOURCE_DIR}/data/vantrel-service-worker.js.in
         -P ${PROJECT_SOURCE_DIR}/data/ServiceWorker.cmake
-    DEPENDS ${site_files} ${site}/index.html ${site}/vantrel.webmanifest
+    DEPENDS ${site_files} ${site}/index.html ${site}/vantrel-page.js ${site}/vantrel.webmanifest
         ${PROJECT_SOURCE_DIR}/data/vantrel-service-worker.js.in
         ${PROJECT_SOURCE_DIR}/data/ServiceWorker.cmake
     COMMENT "Writing the service worker for this build's files")
@@ -81,6 +86,8 @@ if(VANTREL_WEB_BENCHMARK)
         set(page_dir ${CMAKE_BINARY_DIR}/bench/${name})
         configure_file(${PROJECT_SOURCE_DIR}/data/vantrel-page.html.in ${page_dir}/index.html
             @ONLY)
+        configure_file(${PROJECT_SOURCE_DIR}/data/vantrel-page.js ${page_dir}/vantrel-page.js
+            COPYONLY)
         add_custom_command(TARGET ${probe} POST_BUILD
             COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:${probe}>/${probe}.js
                 $<TARGET_FILE_DIR:${probe}>/${probe}.wasm

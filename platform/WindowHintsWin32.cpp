@@ -41,12 +41,4 @@ void KeepOutOfTaskbar(QWidget* window) {
     new KeepRunning(window);
 }
 
-void ShowWindow(QWidget* window) {
-    window->show();
-}
-
-void QuitProgram(int code) {
-    QCoreApplication::exit(code);
-}
-
 }  // namespace platform

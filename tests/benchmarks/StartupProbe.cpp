@@ -18,7 +18,7 @@ using Window = QWidget;
 #else
 #include "app/Startup.h"
 #include "app/frmMain.h"
-#include "platform/WindowHints.h"
+#include "platform/ShowAndQuit.h"
 using Window = frmMain;
 #endif
 

@@ -3,7 +3,6 @@
 
 #include "platform/WindowHints.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QWidget>
 
@@ -15,14 +14,6 @@
 #endif
 
 namespace platform {
-
-void ShowWindow(QWidget* window) {
-    window->show();
-}
-
-void QuitProgram(int code) {
-    QCoreApplication::exit(code);
-}
 
 #if __has_include(<xcb/xcb.h>) && QT_CONFIG(xcb)
 

@@ -27,6 +27,8 @@ from expected import (ABOUT as ABOUT_TITLE, GRADES, INSTRUCTIONS as INSTRUCTIONS
                       title_pattern, typing_steps)
 from polling import wait_for_value, wait_until
 from running_program import RunningProgram, start_accessibility_bus
+import x11
+from x11 import keys
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
 ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS", "")
@@ -36,11 +38,6 @@ setUpModule = start_accessibility_bus
 # The accessibility tree changes under a reader while windows open and close: a read that fails
 # then counts as "not yet".
 NOT_YET = (Exception,)
-
-
-def keys(*names):
-    """Presses keys in the window that has the focus; the caller waits for what they do."""
-    subprocess.run(["xdotool", "key", *names], check=True)
 
 
 def colours(image, region):
@@ -74,13 +71,10 @@ class Program(RunningProgram):
 
     # Windows, by title
     def x_window(self, title_pattern):
-        found = self.x_windows(title_pattern)
-        return found[0] if found else None
+        return x11.window(title_pattern, self.process.pid)
 
     def x_windows(self, title_pattern):
-        return subprocess.run(["xdotool", "search", "--all", "--pid", str(self.process.pid),
-                               "--onlyvisible", "--name", title_pattern],
-                              capture_output=True, text=True).stdout.split()
+        return x11.windows(title_pattern, self.process.pid)
 
     def menu_on_screen(self):
         """True while one of the program's menus is mapped on the X server."""
@@ -91,18 +85,11 @@ class Program(RunningProgram):
                 return True
         return False
 
-    @staticmethod
-    def x_active():
-        return subprocess.run(["xdotool", "getactivewindow"], capture_output=True,
-                              text=True).stdout.strip()
-
     def activate(self, x_window):
         """Brings a window to the front and waits until the program takes it as the active
         window: from then on the keys go to it."""
-        title = subprocess.run(["xdotool", "getwindowname", x_window], capture_output=True,
-                               text=True, check=True).stdout.strip()
-        subprocess.run(["xdotool", "windowactivate", "--sync", x_window], check=True, timeout=30)
-        self.wait_active(title)
+        x11.activate(x_window)
+        self.wait_active(x11.title(x_window))
 
     def wait_active(self, title, role="dialog"):
         wait_until(lambda: self.is_active(title, role), "the window %r to be active" % title,
@@ -120,7 +107,7 @@ class Program(RunningProgram):
         has handed the focus on."""
         wait_until(lambda: ("dialog", title) not in self.windows()
                    and x_window not in self.x_windows(title_pattern)
-                   and self.x_active() != x_window,
+                   and x11.active_window() != x_window,
                    "the window %r to close" % title, ignoring=NOT_YET)
 
     def grab(self, x_window, path, title, ink, frame=False):
@@ -463,10 +450,7 @@ class HelpWindowsTest(DesktopTest):
 
 class HighResolutionTest(DesktopTest):
     def window_geometry(self, x_window):
-        out = subprocess.run(["xdotool", "getwindowgeometry", x_window], capture_output=True,
-                             text=True).stdout
-        size = out.split("Geometry:")[1].split()[0]
-        return tuple(int(v) for v in size.split("x"))
+        return x11.geometry(x_window)[2:]
 
     def test_scale_factor_two_doubles_the_window_and_keeps_its_layout(self):
         normal = self.start()

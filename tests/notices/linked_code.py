@@ -16,8 +16,10 @@ MARKERS = {
     "sRGB profile": (r"sRGB color profile", [rb"Copyright International Color Consortium"]),
 }
 # Attributions of Qt's source that this build leaves out (no JPEG, no network, no D-Bus, no
-# Vulkan, no X11) or that belong to other systems.
-ABSENT = ["LibJPEG", "libpsl", "libdus", "Vulkan", "XCB", "forkfd", "Cocoa", "Android"]
+# Vulkan, no X11) or that belong to other systems. D-Bus's is "libdbus-1 headers", which Qt
+# 6.8.2 misspells "libdus-1 headers": both are looked for.
+ABSENT = ["LibJPEG", "libpsl", "libdbus", "libdus", "Vulkan", "XCB", "forkfd", "Cocoa",
+          "Android"]
 
 
 def contents(text):

@@ -23,6 +23,7 @@ from expected import (ABOUT, ABOUT_TITLE_LINE, CREDIT, GRADES, INVALID_ENTRY, MA
                       MISSING_ENTRY, MIXED_CLASS, MIXED_CLASS_WITH_IC, program_environment,
                       title_pattern, typing_keys)
 from polling import wait_until
+import x11
 
 PROGRAM = os.environ["VANTREL_PROGRAM"]
 ARTIFACTS = os.environ.get("VANTREL_ARTIFACTS") or tempfile.mkdtemp()
@@ -90,7 +91,7 @@ def window_reading(said):
 
 
 def keys(*names):
-    subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
+    x11.keys(*names, delay=60)
 
 
 class ScreenReader:
@@ -291,7 +292,7 @@ class OrcaTest(unittest.TestCase):
                                       "the main window", SLOW)
         # Qt tells of a window coming up only once it is on the accessibility bus, and openbox
         # may have brought the window up before that; so it comes up again, after About.
-        subprocess.run(["xdotool", "windowactivate", "--sync", self.main_window], check=True)
+        x11.activate(self.main_window, SLOW)
         # With Qt 6.8, Orca 48 at times misses a window coming up, told of it through objects
         # that are already gone; this start, which is not what the tests check, tries again.
         attempts = 3 if ORCA_48 else 1
@@ -332,10 +333,7 @@ class OrcaTest(unittest.TestCase):
                 reader.note("starting again")
 
     def x_window(self, title_pattern):
-        out = subprocess.run(["xdotool", "search", "--all", "--pid", str(self.program.pid),
-                              "--onlyvisible", "--name", title_pattern],
-                             capture_output=True, text=True).stdout.split()
-        return out[0] if out else None
+        return x11.window(title_pattern, self.program.pid)
 
     def wait_for_about(self, mark):
         """Waits until Orca has read the About window and caught up with it; returns what it
@@ -351,7 +349,7 @@ class OrcaTest(unittest.TestCase):
 
     def back_to_main_window(self):
         """Brings the main window to the front, if closing another window did not."""
-        subprocess.run(["xdotool", "windowactivate", "--sync", self.main_window], check=True)
+        x11.activate(self.main_window, SLOW)
 
     def assertWarned(self, mark, text):
         """Checks that Orca said, after mark, the warning with its text once, then its button.

@@ -17,10 +17,11 @@ import subprocess
 import tempfile
 import unittest
 
-import polling
+import x11
 from expected import (ABOUT, AUTHOR, INSTRUCTIONS, INVALID_ENTRY, MAIN, MISSING_ENTRY,
                       MIXED_CLASS, NO_PRINTER, SYSTEM_INFO_UNAVAILABLE, VERSION, VERSION_NUMBER,
                       WARNING, design, title_pattern, typing_steps)
+from polling import wait_until
 
 WINE = "/usr/lib/wine/wine64"
 EXE = os.environ["VANTREL_EXE"]
@@ -35,6 +36,9 @@ INSTRUCTIONS_WINDOW = title_pattern(INSTRUCTIONS)
 ABOUT_WINDOW = title_pattern(ABOUT)
 WARNING_WINDOW = title_pattern(WARNING)
 SYSTEM_INFORMATION_WINDOW = title_pattern("About System Information")  # Wine's msinfo32
+
+# Wine is slower to start and draw than a native program: seconds to wait for what it does.
+SLOW = 30
 
 # The prefix runs at 192 dots per inch, a 200 % display: the windows are twice their design
 # size, and their text is large enough to be read back without mistakes.
@@ -65,30 +69,12 @@ def box_body(index):
     return (left + 8, top + 3, width - 11, height - 6)
 
 
-def wait_until(condition, what, timeout=30.0):
-    # Wine is slower to start and draw than a native program.
-    return polling.wait_until(condition, what, timeout)
-
-
 def run(*command, **kwargs):
     return subprocess.run(command, capture_output=True, text=True, **kwargs)
 
 
 def keys(*names):
-    run("xdotool", "key", "--delay", "40", *names, check=True)
-
-
-def windows(pattern):
-    return run("xdotool", "search", "--onlyvisible", "--name", pattern).stdout.split()
-
-
-def window(pattern):
-    found = windows(pattern)
-    return found[0] if found else None
-
-
-def active_window():
-    return run("xdotool", "getactivewindow").stdout.strip()
+    x11.keys(*names, delay=40)
 
 
 def window_manager_running():
@@ -98,13 +84,11 @@ def window_manager_running():
 
 def activate(x_window):
     try:
-        wait_until(lambda: run("xdotool", "windowactivate", "--sync", x_window).returncode == 0,
-                   "the window manager to activate the window")
+        x11.activate(x_window, SLOW)
     except AssertionError:
         if not window_manager_running():
             raise AssertionError("the window manager has stopped")
         raise
-    wait_until(lambda: active_window() == x_window, "the window to be active")
 
 
 def stacked_above(upper, lower):
@@ -115,12 +99,6 @@ def stacked_above(upper, lower):
             and order.index(int(upper)) > order.index(int(lower)))
 
 
-def geometry(x_window):
-    shell = run("xdotool", "getwindowgeometry", "--shell", x_window, check=True).stdout
-    values = dict(line.split("=", 1) for line in shell.split())
-    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
-
-
 class Screen:
     """One screenshot of a window, and what can be read off it."""
 
@@ -129,7 +107,7 @@ class Screen:
         self.path = os.path.join(self.folder, "window.png")
         run("import", "-silent", "-window", x_window, self.path, check=True)
         # The client area below the menu bar has the design's height.
-        _, _, self.width, self.height = geometry(x_window)
+        _, _, self.width, self.height = x11.geometry(x_window)
         self.client_top = self.height - CLIENT_HEIGHT * SCALE
 
     def __del__(self):
@@ -196,7 +174,7 @@ class Program:
                                         stderr=subprocess.DEVNULL, env=environment)
         # Wine may replace the first X window it maps; the one that shows its text stays.
         self.main_window = wait_until(
-            lambda: next((w for w in windows(MAIN_WINDOW) if self.drawn(w)), None),
+            lambda: next((w for w in x11.windows(MAIN_WINDOW) if self.drawn(w)), None),
             "the main window drawn", 60)
         activate(self.main_window)
 
@@ -215,7 +193,7 @@ class Program:
             self.process.kill()
             self.process.wait()
         run(WINE, "taskkill", "/f", "/im", "vantrel.exe")
-        wait_until(lambda: window(MAIN_WINDOW) is None, "the main window to go")
+        wait_until(lambda: x11.window(MAIN_WINDOW) is None, "the main window to go", SLOW)
 
     def screen(self):
         return Screen(self.main_window)
@@ -240,15 +218,16 @@ class Program:
     def message(self, pattern):
         """Waits for a message box (not the main window) and returns its words."""
         box_window = wait_until(
-            lambda: next((w for w in windows(pattern) if w != self.main_window), None),
-            "a message box " + pattern)
+            lambda: next((w for w in x11.windows(pattern) if w != self.main_window), None),
+            "a message box " + pattern, SLOW)
         # Wine draws the box's text a moment after mapping it.
-        return box_window, wait_until(lambda: Screen(box_window).text(), "the message's text")
+        return box_window, wait_until(lambda: Screen(box_window).text(), "the message's text",
+                                      SLOW)
 
     def dismiss(self, box_window):
         activate(box_window)
         keys("Return")
-        wait_until(lambda: box_window not in windows("."), "the message box to close")
+        wait_until(lambda: box_window not in x11.windows("."), "the message box to close", SLOW)
 
 
 class WineTest(unittest.TestCase):
@@ -278,7 +257,7 @@ class MainWindowTest(WineTest):
 
         self.type_class(MIXED_CLASS.counts)
         keys("Return")
-        wait_until(lambda: program.screen().number(GPA) == MIXED_CLASS.gpa, "the GPA")
+        wait_until(lambda: program.screen().number(GPA) == MIXED_CLASS.gpa, "the GPA", SLOW)
         self.assertEqual(program.results(),
                          (MIXED_CLASS.gpa, MIXED_CLASS.total, MIXED_CLASS.shares))
         # The F box, where Enter was pressed, holds the caret.
@@ -288,7 +267,7 @@ class MainWindowTest(WineTest):
         program.screen().keep("main-window-calculated")
 
         keys("Escape")
-        wait_until(program.window_is_empty, "Esc to clear the window")
+        wait_until(program.window_is_empty, "Esc to clear the window", SLOW)
 
     def test_refused_keys_warn_and_leave_the_box_as_it_was(self):
         program = self.start()
@@ -302,7 +281,7 @@ class MainWindowTest(WineTest):
                 program.dismiss(box_window)
         # Only the digits went in: the box counts 78 students.
         keys("8", "Return")
-        wait_until(lambda: program.screen().number(TOTAL) == "78", "the total of 78")
+        wait_until(lambda: program.screen().number(TOTAL) == "78", "the total of 78", SLOW)
 
     def test_calculate_with_nothing_entered_warns_and_changes_nothing(self):
         program = self.start()
@@ -327,9 +306,9 @@ class HelpWindowsTest(WineTest):
         way is raised but does not take the focus.)"""
         activate(program.main_window)
         keys(key)
-        found = wait_until(lambda: window(pattern), "a window " + pattern)
+        found = wait_until(lambda: x11.window(pattern), "a window " + pattern, SLOW)
         wait_until(lambda: stacked_above(found, program.main_window),
-                   "the window to come forward")
+                   "the window to come forward", SLOW)
         return found
 
     def test_f5_and_f6_open_each_help_window_once(self):
@@ -340,8 +319,8 @@ class HelpWindowsTest(WineTest):
             Screen(first).keep(name)
             again = self.open_from_main(program, key, title)
             self.assertEqual(again, first)
-            self.assertEqual(windows(title), [first])
-        words = Screen(window(ABOUT_WINDOW)).text()
+            self.assertEqual(x11.windows(title), [first])
+        words = Screen(x11.window(ABOUT_WINDOW)).text()
         self.assertIn(VERSION, words)
 
     def test_system_info_starts_the_tool_named_in_the_registry(self):
@@ -353,8 +332,9 @@ class HelpWindowsTest(WineTest):
         self.addCleanup(run, WINE, "taskkill", "/f", "/im", "msinfo32.exe")
         about = self.open_from_main(program, "F6", ABOUT_WINDOW)
         keys("alt+s")
-        wait_until(lambda: window(SYSTEM_INFORMATION_WINDOW), "the system-information tool")
-        self.assertEqual(windows(ABOUT_WINDOW), [about])
+        wait_until(lambda: x11.window(SYSTEM_INFORMATION_WINDOW), "the system-information tool",
+                   SLOW)
+        self.assertEqual(x11.windows(ABOUT_WINDOW), [about])
 
     def test_system_info_without_registry_entries_says_it_is_unavailable(self):
         program = self.start()
@@ -362,14 +342,14 @@ class HelpWindowsTest(WineTest):
         keys("alt+s")
         box_window = self.assertMessage(program, MAIN_WINDOW, SYSTEM_INFO_UNAVAILABLE, "none")
         program.dismiss(box_window)
-        self.assertIsNotNone(window(ABOUT_WINDOW))
+        self.assertIsNotNone(x11.window(ABOUT_WINDOW))
 
     def test_a_help_window_outlives_the_main_window_and_the_program_ends_with_it(self):
         program = self.start()
         about = self.open_from_main(program, "F6", ABOUT_WINDOW)
         activate(program.main_window)
         keys("alt+F4")
-        wait_until(lambda: window(MAIN_WINDOW) is None, "the main window to close")
+        wait_until(lambda: x11.window(MAIN_WINDOW) is None, "the main window to close", SLOW)
         # The program still answers: the About window's System Info gives its message.
         activate(about)
         keys("alt+s")
@@ -377,7 +357,7 @@ class HelpWindowsTest(WineTest):
         program.dismiss(box_window)
         activate(about)
         keys("Escape")
-        wait_until(lambda: not program.running(), "the program to end with its last window")
+        wait_until(lambda: not program.running(), "the program to end with its last window", SLOW)
 
     def test_exit_ends_the_program_and_every_window(self):
         for key in ("alt+x", "F9"):
@@ -387,9 +367,9 @@ class HelpWindowsTest(WineTest):
                 self.open_from_main(program, "F6", ABOUT_WINDOW)
                 activate(program.main_window)
                 keys(key)
-                wait_until(lambda: not program.running(), "the program to end")
+                wait_until(lambda: not program.running(), "the program to end", SLOW)
                 for title in (MAIN_WINDOW, INSTRUCTIONS_WINDOW, ABOUT_WINDOW):
-                    self.assertEqual(windows(title), [])
+                    self.assertEqual(x11.windows(title), [])
 
 
 class ScreenReaderTest(WineTest):
@@ -431,12 +411,12 @@ class ScreenReaderTest(WineTest):
         keys("x")
         program.dismiss(self.assertMessage(program, WARNING_WINDOW, INVALID_ENTRY, "none"))
         keys("3", "Escape", "Tab", "5", "F1")
-        wait_until(program.window_is_empty, "Esc and New to clear the window")
+        wait_until(program.window_is_empty, "Esc and New to clear the window", SLOW)
         self.assertEqual(self.notifications(), [])
 
         self.type_class(MIXED_CLASS.counts)
         keys("Return")
-        wait_until(lambda: program.screen().number(GPA) == MIXED_CLASS.gpa, "the GPA")
+        wait_until(lambda: program.screen().number(GPA) == MIXED_CLASS.gpa, "the GPA", SLOW)
         # Raised as the result is set, before it is drawn; one for the one Calculate.
         heard = self.notifications()
         self.assertEqual(len(heard), 1, heard)
@@ -508,7 +488,7 @@ class InstallerTest(unittest.TestCase):
         program = Program("C:\\Program Files\\Vantrel\\vantrel.exe")
         activate(program.main_window)
         keys("alt+x")
-        wait_until(lambda: not program.running(), "the installed program to end")
+        wait_until(lambda: not program.running(), "the installed program to end", SLOW)
 
         self.msiexec("/x", msi, "/qn")
         self.assertFalse(os.path.exists(self.folder))

@@ -18,7 +18,7 @@ test_packages=(libgtest-dev googletest libqt6test6 xvfb xauth xdotool x11-utils 
 bench_packages=(hyperfine time)
 # The browser build and its tests, where the release's emscripten can make that build.
 web_packages=(emscripten python3 python3-fonttools ninja-build dpkg-dev xz-utils)
-web_test_packages=(chromium firefox-esr python3-websocket)
+web_test_packages=(chromium firefox-esr webkitgtk-webdriver nginx python3-websocket)
 # A screen reader for the tests, without what it recommends (a whole desktop's worth).
 screen_reader_packages=(orca speech-dispatcher speech-dispatcher-espeak-ng)
 

@@ -13,6 +13,7 @@ import tempfile
 
 import websocket
 
+from driving import end
 from polling import wait_until
 
 # Keys by name, as (key, code, Windows virtual-key code, text typed).
@@ -55,7 +56,9 @@ window.print = () => { window.vantrelPrintRequests += 1; };"""
 
 
 class Chromium:
-    def __init__(self, artifacts, width=900, height=700):
+    def __init__(self, artifacts, width=900, height=700, device=None):
+        """device: (width, height) of a phone or tablet, emulated as one (a touch screen that
+        lays pages out as a mobile browser does, at three device pixels to a CSS pixel)."""
         self.profile = tempfile.mkdtemp(prefix="vantrel-chromium-")
         self.events = []
         self.process = subprocess.Popen(
@@ -76,6 +79,10 @@ class Chromium:
         for domain in ("Page", "Runtime", "Accessibility", "DOM"):
             self.call(domain + ".enable")
         self.call("Page.addScriptToEvaluateOnNewDocument", source=_PRINT_DIALOG)
+        if device:
+            self.call("Emulation.setDeviceMetricsOverride", width=device[0], height=device[1],
+                      deviceScaleFactor=3, mobile=True)
+            self.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
 
     def call(self, method, **params):
         """Sends a command to the page (or, before there is one, the browser) and returns its result."""
@@ -128,9 +135,22 @@ class Chromium:
             self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
                       clickCount=1)
 
-    def screenshot(self, path=None):
-        """The page as shown, as PNG bytes (also written to path)."""
-        png = base64.b64decode(self.call("Page.captureScreenshot", format="png")["data"])
+    def tap(self, x, y):
+        """A finger's tap at the point of the page, in CSS pixels."""
+        self.call("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
+        self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
+    def insert_text(self, text):
+        """Text as an on-screen keyboard gives it: input to the focused element, no key."""
+        self.call("Input.insertText", text=text)
+
+    def screenshot(self, path=None, clip=None):
+        """The page as shown (or a part of it: x, y, width, height), as PNG bytes (also written
+        to path)."""
+        area = {}
+        if clip:
+            area["clip"] = dict(zip(("x", "y", "width", "height"), clip), scale=1)
+        png = base64.b64decode(self.call("Page.captureScreenshot", format="png", **area)["data"])
         if path:
             with open(path, "wb") as out:
                 out.write(png)
@@ -150,6 +170,32 @@ class Chromium:
         return [(n.get("role", {}).get("value"), n.get("name", {}).get("value", ""),
                  n.get("value", {}).get("value", "")) for n in nodes if not n.get("ignored")]
 
+    def _nodes(self):
+        """The accessibility tree's nodes that are not ignored, each with its properties."""
+        nodes = [n for n in self.call("Accessibility.getFullAXTree")["nodes"]
+                 if not n.get("ignored")]
+        for node in nodes:
+            node["props"] = {p["name"]: p["value"].get("value")
+                             for p in node.get("properties", [])}
+        return nodes
+
+    def focused(self):
+        """(role, name, value) of the node that has the focus in the accessibility tree (the
+        innermost one: the page itself has it too)."""
+        focused = [n for n in self._nodes() if n["props"].get("focused")]
+        if not focused:
+            return None
+        node = focused[-1]
+        return (node.get("role", {}).get("value"), node.get("name", {}).get("value", ""),
+                node.get("value", {}).get("value", ""))
+
+    def live_regions(self):
+        """How each live region of the page has what it is told said ("assertive", "polite")."""
+        nodes = self._nodes()
+        live = {n["nodeId"] for n in nodes if n["props"].get("live")}
+        return [n["props"]["live"] for n in nodes
+                if n["nodeId"] in live and n.get("parentId") not in live]
+
     def _node_named(self, role, name):
         for node in self.call("Accessibility.getFullAXTree")["nodes"]:
             if (node.get("role", {}).get("value") == role
@@ -165,10 +211,5 @@ class Chromium:
                   functionDeclaration="function () { this.click(); }")
 
     def close(self):
-        self.process.terminate()
-        try:
-            self.process.wait(10)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
+        end(self.process, 10)
         shutil.rmtree(self.profile, ignore_errors=True)

@@ -9,22 +9,14 @@ import base64
 import json
 import os
 import shutil
-import socket
 import subprocess
 import tempfile
 
 import websocket
 
 from polling import wait_until
+from driving import click, end, free_port, key_press
 
-# WebDriver's key values for keys that type no character.
-_NAMED_KEYS = {
-    "Tab": "\ue004", "Enter": "\ue007", "Escape": "\ue00c", "BackSpace": "\ue003",
-    "Delete": "\ue017", "Left": "\ue012", "Up": "\ue013", "Right": "\ue014", "Down": "\ue015",
-    "space": " ",
-}
-_NAMED_KEYS.update({"F%d" % n: chr(0xe031 + n - 1) for n in range(1, 13)})
-_MODIFIERS = {"alt": "\ue00a", "ctrl": "\ue009", "shift": "\ue008"}
 _PREFERENCES = {
     "browser.shell.checkDefaultBrowser": False,
     "browser.startup.homepage_override.mstone": "ignore",
@@ -40,12 +32,6 @@ _PREFERENCES = {
 }
 
 
-def _free_port():
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        return probe.getsockname()[1]
-
-
 class Firefox:
     def __init__(self, artifacts, width=900, height=700):
         self.profile = tempfile.mkdtemp(prefix="vantrel-firefox-")
@@ -57,7 +43,7 @@ class Firefox:
         with open(os.path.join(self.profile, "user.js"), "w") as prefs:
             for name, value in preferences.items():
                 prefs.write("user_pref(%s, %s);\n" % (json.dumps(name), json.dumps(value)))
-        port = _free_port()
+        port = free_port()
         self.log = os.path.join(artifacts, "firefox.log")
         self.process = subprocess.Popen(
             ["firefox-esr", "--headless", "--no-remote", "--profile", self.profile,
@@ -102,23 +88,15 @@ class Firefox:
         return _value(result["result"])
 
     def press(self, name, modifiers=()):
-        key = _NAMED_KEYS.get(name, name)
-        held = [_MODIFIERS[m] for m in modifiers]
-        actions = ([{"type": "keyDown", "value": m} for m in held]
-                   + [{"type": "keyDown", "value": key}, {"type": "keyUp", "value": key}]
-                   + [{"type": "keyUp", "value": m} for m in reversed(held)])
         self.call("input.performActions", context=self.context,
-                  actions=[{"type": "key", "id": "keyboard", "actions": actions}])
+                  actions=[key_press(name, modifiers)])
 
     def type(self, keys):
         for name in keys:
             self.press(name)
 
     def click(self, x, y):
-        pointer = [{"type": "pointerMove", "x": int(x), "y": int(y)},
-                   {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}]
-        self.call("input.performActions", context=self.context,
-                  actions=[{"type": "pointer", "id": "mouse", "actions": pointer}])
+        self.call("input.performActions", context=self.context, actions=[click(x, y)])
 
     def screenshot(self, path=None):
         png = base64.b64decode(self.call("browsingContext.captureScreenshot",
@@ -171,12 +149,7 @@ class Firefox:
             self.call("session.end")
         except Exception:
             pass
-        self.process.terminate()
-        try:
-            self.process.wait(20)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
+        end(self.process)
         shutil.rmtree(self.profile, ignore_errors=True)
 
 

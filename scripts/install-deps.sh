@@ -18,7 +18,10 @@ test_packages=(libgtest-dev googletest libqt6test6 xvfb xauth xdotool x11-utils 
 bench_packages=(hyperfine time)
 # The browser build and its tests, where the release's emscripten can make that build.
 web_packages=(emscripten python3 python3-fonttools ninja-build dpkg-dev xz-utils)
-web_test_packages=(chromium firefox-esr webkitgtk-webdriver nginx python3-websocket)
+web_test_packages=(chromium firefox-esr nginx python3-websocket)
+# WebKit's driver and MiniBrowser, without the desktop portal its library recommends: a portal
+# started on the tests' session bus mounts its document store in their runtime folder.
+web_test_bare_packages=(webkitgtk-webdriver libgl1-mesa-dri)
 # A screen reader for the tests, without what it recommends (a whole desktop's worth).
 screen_reader_packages=(orca speech-dispatcher speech-dispatcher-espeak-ng)
 
@@ -42,10 +45,11 @@ case "${1:-build}" in
     test | bench)
         wanted+=("${run_packages[@]}" "${test_packages[@]}")
         [ "$1" = test ] || wanted+=("${bench_packages[@]}")
+        bare=("${screen_reader_packages[@]}")
         if web_buildable 2>/dev/null; then
             wanted+=("${web_packages[@]}" "${web_test_packages[@]}")
+            bare+=("${web_test_bare_packages[@]}")
         fi
-        bare=("${screen_reader_packages[@]}")
         ;;
     *) echo "usage: $0 build|run|web|test|bench" >&2; exit 2 ;;
 esac

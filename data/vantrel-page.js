@@ -5,7 +5,8 @@
 // loader, and does for it what Qt's page layer does not: what a screen reader hears, the window
 // fitted to small screens, the print page. The program calls vantrelPage's functions by name.
 //
-// Where it relies on how Qt's page layer builds its elements, it says so here and nowhere else:
+// Where it relies on how Qt's page layer builds its elements, it says so here (the program's
+// MirrorId computes the mirror's ids the same way):
 // - Qt mirrors each control for screen readers (once "Enable Screen Reader" is pressed) as an
 //   element of the window's shadow tree whose id is the object names from the application down
 //   to the control, joined by dots; a text box's mirror is an input with no name of its own.

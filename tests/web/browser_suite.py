@@ -79,13 +79,13 @@ CENTRE_JS = """((name) => { const element = %s.find((e) =>
     (e.getAttribute('aria-label') || e.textContent) === name);
     const r = element.getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2];
     })(%%s)""" % MIRROR_JS
-# Bytes in the site's own cache and in another app's of the same site.
+# The site's caches; another app's cache on the same site, made with one file, and that file.
 CACHES_JS = "caches.keys()"
 ANOTHER_APP = "another-app"
-ANOTHER_APP_JS = """caches.open('another-app')
-    .then((cache) => cache.put('its-file', new Response('kept'))).then(() => true)"""
-ANOTHER_APP_KEPT_JS = """caches.open('another-app').then((cache) => cache.match('its-file'))
-    .then((kept) => kept ? kept.text() : null)"""
+ANOTHER_APP_JS = """caches.open('%s')
+    .then((cache) => cache.put('its-file', new Response('kept'))).then(() => true)""" % ANOTHER_APP
+ANOTHER_APP_KEPT_JS = """caches.open('%s').then((cache) => cache.match('its-file'))
+    .then((kept) => kept ? kept.text() : null)""" % ANOTHER_APP
 # The texts of the windows' mirror that a reader reads as a value (labels), in page order.
 MIRROR_TEXTS_JS = """[...document.querySelectorAll('*')].filter((e) => e.shadowRoot)
     .flatMap((e) => [...e.shadowRoot.querySelectorAll('.qt-window-a11y-container textarea')])

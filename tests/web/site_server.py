@@ -14,6 +14,7 @@ import subprocess
 import tempfile
 import threading
 
+from driving import free_port
 from polling import wait_until
 
 
@@ -69,9 +70,7 @@ class NginxServer:
 
     def __init__(self, folder, conf):
         self.work = tempfile.mkdtemp(prefix="vantrel-nginx-")
-        with socket.socket() as probe:
-            probe.bind(("127.0.0.1", 0))
-            self.port = probe.getsockname()[1]
+        self.port = free_port()
         config = os.path.join(self.work, "nginx.conf")
         with open(config, "w") as out:
             out.write(_NGINX_CONF.format(work=self.work, port=self.port,
